@@ -1,0 +1,120 @@
+#include "platform/TextFile.h"
+
+#include <cstring>
+
+namespace {
+constexpr int kCtrlZ = 0x1A;
+constexpr char kLineEndOnDisk[] = "\r\n";
+} // namespace
+
+bool TextFileReader::Open(const char *pszPath) {
+  Close();
+  m_pFile = std::fopen(pszPath, "rb");
+  m_nPeeked = kNoPeek;
+  m_bEnded = false;
+  return m_pFile != nullptr;
+}
+
+void TextFileReader::Close() {
+  if (m_pFile != nullptr) {
+    std::fclose(m_pFile);
+    m_pFile = nullptr;
+  }
+}
+
+int TextFileReader::ReadTranslated() {
+  if (m_bEnded || m_pFile == nullptr) {
+    return kEndOfData;
+  }
+  int nByte = std::getc(m_pFile);
+  if (nByte == EOF || nByte == kCtrlZ) {
+    m_bEnded = true;
+    return kEndOfData;
+  }
+  if (nByte == '\r') {
+    int nNext = std::getc(m_pFile);
+    if (nNext == '\n') {
+      return '\n';
+    }
+    if (nNext != EOF) {
+      std::ungetc(nNext, m_pFile);
+    }
+  }
+  return nByte;
+}
+
+int TextFileReader::ReadChar() {
+  if (m_nPeeked != kNoPeek) {
+    int nChar = m_nPeeked;
+    m_nPeeked = kNoPeek;
+    return nChar;
+  }
+  return ReadTranslated();
+}
+
+int TextFileReader::PeekChar() {
+  if (m_nPeeked == kNoPeek) {
+    m_nPeeked = ReadTranslated();
+  }
+  return m_nPeeked;
+}
+
+LineRead TextFileReader::ReadLine(char *szLine, size_t nLimit, size_t *pnLength) {
+  size_t nCount = 0;
+  LineRead result = LineRead::Cut;
+  while (nCount < nLimit) {
+    int nChar = ReadChar();
+    if (nChar == kEndOfData) {
+      result = nCount == 0 ? LineRead::EndOfData : LineRead::LastLine;
+      break;
+    }
+    szLine[nCount++] = static_cast<char>(nChar);
+    if (nChar == '\n') {
+      result = LineRead::Line;
+      break;
+    }
+  }
+  if (result == LineRead::Cut && PeekChar() == kEndOfData) {
+    result = LineRead::LastLine;
+  }
+  szLine[nCount] = '\0';
+  if (pnLength != nullptr) {
+    *pnLength = nCount;
+  }
+  return result;
+}
+
+bool TextFileWriter::Create(const char *pszPath) {
+  Close();
+  m_pFile = std::fopen(pszPath, "wb");
+  m_bFailed = false;
+  return m_pFile != nullptr;
+}
+
+void TextFileWriter::WriteBytes(const char *pBytes, size_t nCount) {
+  if (m_pFile == nullptr || std::fwrite(pBytes, 1, nCount, m_pFile) != nCount) {
+    m_bFailed = true;
+  }
+}
+
+void TextFileWriter::Write(const char *pszText) {
+  while (const char *pLineEnd = std::strchr(pszText, '\n')) {
+    WriteBytes(pszText, static_cast<size_t>(pLineEnd - pszText));
+    WriteBytes(kLineEndOnDisk, 2);
+    pszText = pLineEnd + 1;
+  }
+  WriteBytes(pszText, std::strlen(pszText));
+}
+
+bool TextFileWriter::Close() {
+  if (m_pFile == nullptr) {
+    return false;
+  }
+  bool bClosed = std::fclose(m_pFile) == 0;
+  m_pFile = nullptr;
+  return bClosed && !m_bFailed;
+}
+
+bool RemoveFile(const char *pszPath) {
+  return std::remove(pszPath) == 0;
+}

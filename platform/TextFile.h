@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+// Text files in their Windows form, the same bytes on every platform: a line end is CR LF on
+// disk. On reading, CR LF becomes one '\n', a CR not followed by LF stays, and a Ctrl-Z byte
+// ends the data.
+
+// What one ReadLine call found.
+enum class LineRead {
+  EndOfData, // nothing was left to read
+  Line,      // a line with its line end
+  LastLine,  // the data ended before a line end
+  Cut,       // the limit was reached inside a line; the rest of it comes next
+};
+
+class TextFileReader {
+public:
+  static constexpr int kEndOfData = -1;
+
+  TextFileReader() = default;
+  ~TextFileReader() { Close(); }
+  TextFileReader(const TextFileReader &) = delete;
+  TextFileReader &operator=(const TextFileReader &) = delete;
+
+  // Opens pszPath for reading; false if it cannot be opened.
+  bool Open(const char *pszPath);
+
+  // The next character, or kEndOfData at the end of the file or at a Ctrl-Z.
+  int ReadChar();
+
+  // The character ReadChar would return next, without taking it.
+  int PeekChar();
+
+  // Reads at most nLimit characters, the line end included, and stops after a line end.
+  // szLine must hold nLimit + 1 characters; it is always terminated. *pnLength, if given,
+  // receives the number of characters read (a NUL byte of the data is stored as read).
+  LineRead ReadLine(char *szLine, size_t nLimit, size_t *pnLength = nullptr);
+
+  // Closes the file if it is open.
+  void Close();
+
+private:
+  int ReadTranslated();
+
+  std::FILE *m_pFile = nullptr;
+  int m_nPeeked = kNoPeek;
+  bool m_bEnded = false;
+  static constexpr int kNoPeek = -2;
+};
+
+class TextFileWriter {
+public:
+  TextFileWriter() = default;
+  ~TextFileWriter() { Close(); }
+  TextFileWriter(const TextFileWriter &) = delete;
+  TextFileWriter &operator=(const TextFileWriter &) = delete;
+
+  // Creates pszPath, or truncates it to length zero; false if it cannot be opened.
+  bool Create(const char *pszPath);
+
+  // Writes pszText, each '\n' as CR LF. A failure is remembered and reported by Close.
+  void Write(const char *pszText);
+
+  // Closes the file: true only if it was open and every write and the close succeeded.
+  bool Close();
+
+private:
+  void WriteBytes(const char *pBytes, size_t nCount);
+
+  std::FILE *m_pFile = nullptr;
+  bool m_bFailed = false;
+};
+
+// Deletes the file pszPath; false if it could not be deleted.
+bool RemoveFile(const char *pszPath);

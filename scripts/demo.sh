@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the product and the Wine build, and runs the utility's
+# services on real files under Wine, printing each request and what it left on disk.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/install-deps.sh
+for preset in win32 win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" >/dev/null
+done
+echo "Built the product: build/win32/filesvc.exe ($(stat -c %s build/win32/filesvc.exe) bytes)"
+
+demo=$root/build/demo
+rm -rf "$demo"
+mkdir -p "$demo/My Documents"
+win() { echo "Z:$(tr / '\\' <<<"$1")"; }
+run() {
+  printf '\n$ filesvc.exe %s\n' "$1"
+  scripts/filesvc-wine.sh --cwd "$(win "$demo")" "$1"
+  echo "exit status $?"
+}
+echo "Starting Wine (the first start of its prefix takes a few seconds)..."
+WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+
+echo "Old contents" >"$demo/My Documents/Report.txt"
+run "/+$(win "$demo/My Documents/Report.txt")"
+run "/+$(win "$demo/My Documents/Fresh file.txt")"
+printf '\nFiles in %s:\n' "$demo/My Documents"
+ls -l "$demo/My Documents"
