@@ -16,8 +16,8 @@ bool IsWordSpace(char c) {
 
 // Skips white space at *ppszText, then copies the word there into szWord and moves past it.
 // False if there is no word or it does not fit.
-bool ScanWord(const char **ppszText, CommandWord &szWord) {
-  const char *p = *ppszText;
+bool ScanWord(const char** ppszText, CommandWord& szWord) {
+  const char* p = *ppszText;
   while (IsWordSpace(*p)) {
     ++p;
   }
@@ -35,8 +35,8 @@ bool ScanWord(const char **ppszText, CommandWord &szWord) {
 
 } // namespace
 
-const char *ExtractCommandTail(const char *pszCommandLine) {
-  const unsigned char *p = reinterpret_cast<const unsigned char *>(pszCommandLine);
+const char* ExtractCommandTail(const char* pszCommandLine) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(pszCommandLine);
   if (*p == '"') {
     ++p;
     while (*p != '\0' && *p != '"') {
@@ -53,10 +53,10 @@ const char *ExtractCommandTail(const char *pszCommandLine) {
   while (IsSkippedAfterName(*p)) {
     ++p;
   }
-  return reinterpret_cast<const char *>(p);
+  return reinterpret_cast<const char*>(p);
 }
 
-CommandKind ClassifyCommand(const char *pszTail) {
+CommandKind ClassifyCommand(const char* pszTail) {
   if (pszTail[0] != '/') {
     return CommandKind::FileDialog;
   }
@@ -72,18 +72,18 @@ CommandKind ClassifyCommand(const char *pszTail) {
   }
 }
 
-bool ScanListConvertWord(const char *pszTail, CommandWord &szListFile) {
+bool ScanListConvertWord(const char* pszTail, CommandWord& szListFile) {
   if (ClassifyCommand(pszTail) != CommandKind::ListConvert) {
     return false;
   }
-  const char *p = pszTail + 2;
+  const char* p = pszTail + 2;
   return ScanWord(&p, szListFile);
 }
 
-bool ScanLongNameWords(const char *pszTail, CommandWord &szPath, CommandWord &szOutputFile) {
+bool ScanLongNameWords(const char* pszTail, CommandWord& szPath, CommandWord& szOutputFile) {
   if (ClassifyCommand(pszTail) != CommandKind::LongName) {
     return false;
   }
-  const char *p = pszTail + 1;
+  const char* p = pszTail + 1;
   return ScanWord(&p, szPath) && ScanWord(&p, szOutputFile);
 }

@@ -1,13 +1,14 @@
 #include "app/FileServiceApp.h"
 
 #include "app/CommandTail.h"
+#include "filedialog/DialogPresentation.h"
 #include "platform/PlatformServices.h"
 
 #include <cstdio>
 
 CFileServiceApp theApp;
 
-const MessageMapEntry *CFileServiceApp::GetMessageMap() const {
+const MessageMapEntry* CFileServiceApp::GetMessageMap() const {
   static const MessageMapEntry kEntries[] = {
       {ID_HELP, &CWinApp::OnHelp},
       {0, nullptr},
@@ -17,7 +18,7 @@ const MessageMapEntry *CFileServiceApp::GetMessageMap() const {
 
 bool CFileServiceApp::InitInstance() {
   m_pPlatform->EnableControlStyling();
-  const char *pszTail = m_lpCmdLine;
+  const char* pszTail = m_lpCmdLine;
   switch (ClassifyCommand(pszTail)) {
   case CommandKind::CreateEmpty:
     CreateEmptyFile(pszTail + 2);
@@ -25,16 +26,18 @@ bool CFileServiceApp::InitInstance() {
   case CommandKind::ListConvert:
   case CommandKind::ShortName:
   case CommandKind::LongName:
-  case CommandKind::FileDialog:
     // Recognised; this build has no service for them yet, so nothing is done.
+    break;
+  case CommandKind::FileDialog:
+    RunFileDialogRequest(*m_pPlatform, pszTail);
     break;
   }
   return false;
 }
 
-void CFileServiceApp::CreateEmptyFile(const char *pszPath) {
+void CFileServiceApp::CreateEmptyFile(const char* pszPath) {
   // Untranslated, so that nothing could ever be added to the empty file.
-  if (std::FILE *pFile = std::fopen(pszPath, "wb")) {
+  if (std::FILE* pFile = std::fopen(pszPath, "wb")) {
     std::fclose(pFile);
   }
 }

@@ -1,8 +1,8 @@
 #include "app/WinApp.h"
 
-CWinApp *CWinApp::s_pTheApp = nullptr;
+CWinApp* CWinApp::s_pTheApp = nullptr;
 
-CWinApp::CWinApp(const char *pszAppName) : m_pszAppName(pszAppName) {
+CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) {
   if (s_pTheApp == nullptr) {
     s_pTheApp = this;
   }
@@ -14,7 +14,7 @@ CWinApp::~CWinApp() {
   }
 }
 
-const MessageMapEntry *CWinApp::GetMessageMap() const {
+const MessageMapEntry* CWinApp::GetMessageMap() const {
   static const MessageMapEntry kNoEntries[] = {{0, nullptr}};
   return kNoEntries;
 }
@@ -28,7 +28,7 @@ int CWinApp::ExitInstance() {
 }
 
 bool CWinApp::HandlesCommand(unsigned nID) const {
-  for (const MessageMapEntry *pEntry = GetMessageMap(); pEntry->pfnHandler != nullptr; ++pEntry) {
+  for (const MessageMapEntry* pEntry = GetMessageMap(); pEntry->pfnHandler != nullptr; ++pEntry) {
     if (pEntry->nID == nID) {
       return true;
     }
@@ -36,7 +36,7 @@ bool CWinApp::HandlesCommand(unsigned nID) const {
   return false;
 }
 
-int RunApplication(CWinApp &app, const char *lpCmdLine, PlatformServices &platform) {
+int RunApplication(CWinApp& app, const char* lpCmdLine, PlatformServices& platform) {
   app.m_lpCmdLine = lpCmdLine;
   app.m_pPlatform = &platform;
   app.InitInstance();

@@ -19,13 +19,13 @@ struct MessageMapEntry {
 // RunApplication with the command tail and the platform.
 class CWinApp {
 public:
-  explicit CWinApp(const char *pszAppName = nullptr);
+  explicit CWinApp(const char* pszAppName = nullptr);
   virtual ~CWinApp();
-  CWinApp(const CWinApp &) = delete;
-  CWinApp &operator=(const CWinApp &) = delete;
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
 
   // The command handlers of this application.
-  virtual const MessageMapEntry *GetMessageMap() const;
+  virtual const MessageMapEntry* GetMessageMap() const;
 
   // Does the application's work; true would ask for a message loop, which this layer does
   // not run, so an application returns false.
@@ -41,16 +41,16 @@ public:
   bool HandlesCommand(unsigned nID) const;
 
   // The first application object constructed, or nullptr.
-  static CWinApp *GetApp() { return s_pTheApp; }
+  static CWinApp* GetApp() { return s_pTheApp; }
 
-  const char *m_pszAppName;
-  const char *m_lpCmdLine = "";
-  PlatformServices *m_pPlatform = nullptr;
+  const char* m_pszAppName;
+  const char* m_lpCmdLine = "";
+  PlatformServices* m_pPlatform = nullptr;
 
 private:
-  static CWinApp *s_pTheApp;
+  static CWinApp* s_pTheApp;
 };
 
 // Starts app with the command tail and the platform, runs InitInstance and ExitInstance, and
 // returns the exit status.
-int RunApplication(CWinApp &app, const char *lpCmdLine, PlatformServices &platform);
+int RunApplication(CWinApp& app, const char* lpCmdLine, PlatformServices& platform);

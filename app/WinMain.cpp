@@ -8,7 +8,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   AddQuietErrorMode();
-  CWinApp *pApp = CWinApp::GetApp();
+  CWinApp* pApp = CWinApp::GetApp();
   if (pApp == nullptr) {
     return 0;
   }

@@ -7,7 +7,7 @@ constexpr int kCtrlZ = 0x1A;
 constexpr char kLineEndOnDisk[] = "\r\n";
 } // namespace
 
-bool TextFileReader::Open(const char *pszPath) {
+bool TextFileReader::Open(const char* pszPath) {
   Close();
   m_pFile = std::fopen(pszPath, "rb");
   m_nPeeked = kNoPeek;
@@ -59,7 +59,7 @@ int TextFileReader::PeekChar() {
   return m_nPeeked;
 }
 
-LineRead TextFileReader::ReadLine(char *szLine, size_t nLimit, size_t *pnLength) {
+LineRead TextFileReader::ReadLine(char* szLine, size_t nLimit, size_t* pnLength) {
   size_t nCount = 0;
   LineRead result = LineRead::Cut;
   while (nCount < nLimit) {
@@ -84,21 +84,21 @@ LineRead TextFileReader::ReadLine(char *szLine, size_t nLimit, size_t *pnLength)
   return result;
 }
 
-bool TextFileWriter::Create(const char *pszPath) {
+bool TextFileWriter::Create(const char* pszPath) {
   Close();
   m_pFile = std::fopen(pszPath, "wb");
   m_bFailed = false;
   return m_pFile != nullptr;
 }
 
-void TextFileWriter::WriteBytes(const char *pBytes, size_t nCount) {
+void TextFileWriter::WriteBytes(const char* pBytes, size_t nCount) {
   if (m_pFile == nullptr || std::fwrite(pBytes, 1, nCount, m_pFile) != nCount) {
     m_bFailed = true;
   }
 }
 
-void TextFileWriter::Write(const char *pszText) {
-  while (const char *pLineEnd = std::strchr(pszText, '\n')) {
+void TextFileWriter::Write(const char* pszText) {
+  while (const char* pLineEnd = std::strchr(pszText, '\n')) {
     WriteBytes(pszText, static_cast<size_t>(pLineEnd - pszText));
     WriteBytes(kLineEndOnDisk, 2);
     pszText = pLineEnd + 1;
@@ -115,6 +115,12 @@ bool TextFileWriter::Close() {
   return bClosed && !m_bFailed;
 }
 
-bool RemoveFile(const char *pszPath) {
+bool CreateFileIfMissing(const char* pszPath) {
+  // Appending creates a missing file and never truncates an existing one.
+  std::FILE* pFile = std::fopen(pszPath, "ab");
+  return pFile != nullptr && std::fclose(pFile) == 0;
+}
+
+bool RemoveFile(const char* pszPath) {
   return std::remove(pszPath) == 0;
 }

@@ -21,11 +21,11 @@ public:
 
   TextFileReader() = default;
   ~TextFileReader() { Close(); }
-  TextFileReader(const TextFileReader &) = delete;
-  TextFileReader &operator=(const TextFileReader &) = delete;
+  TextFileReader(const TextFileReader&) = delete;
+  TextFileReader& operator=(const TextFileReader&) = delete;
 
   // Opens pszPath for reading; false if it cannot be opened.
-  bool Open(const char *pszPath);
+  bool Open(const char* pszPath);
 
   // The next character, or kEndOfData at the end of the file or at a Ctrl-Z.
   int ReadChar();
@@ -36,7 +36,7 @@ public:
   // Reads at most nLimit characters, the line end included, and stops after a line end.
   // szLine must hold nLimit + 1 characters; it is always terminated. *pnLength, if given,
   // receives the number of characters read (a NUL byte of the data is stored as read).
-  LineRead ReadLine(char *szLine, size_t nLimit, size_t *pnLength = nullptr);
+  LineRead ReadLine(char* szLine, size_t nLimit, size_t* pnLength = nullptr);
 
   // Closes the file if it is open.
   void Close();
@@ -44,7 +44,7 @@ public:
 private:
   int ReadTranslated();
 
-  std::FILE *m_pFile = nullptr;
+  std::FILE* m_pFile = nullptr;
   int m_nPeeked = kNoPeek;
   bool m_bEnded = false;
   static constexpr int kNoPeek = -2;
@@ -54,24 +54,28 @@ class TextFileWriter {
 public:
   TextFileWriter() = default;
   ~TextFileWriter() { Close(); }
-  TextFileWriter(const TextFileWriter &) = delete;
-  TextFileWriter &operator=(const TextFileWriter &) = delete;
+  TextFileWriter(const TextFileWriter&) = delete;
+  TextFileWriter& operator=(const TextFileWriter&) = delete;
 
   // Creates pszPath, or truncates it to length zero; false if it cannot be opened.
-  bool Create(const char *pszPath);
+  bool Create(const char* pszPath);
 
   // Writes pszText, each '\n' as CR LF. A failure is remembered and reported by Close.
-  void Write(const char *pszText);
+  void Write(const char* pszText);
 
   // Closes the file: true only if it was open and every write and the close succeeded.
   bool Close();
 
 private:
-  void WriteBytes(const char *pBytes, size_t nCount);
+  void WriteBytes(const char* pBytes, size_t nCount);
 
-  std::FILE *m_pFile = nullptr;
+  std::FILE* m_pFile = nullptr;
   bool m_bFailed = false;
 };
 
+// Creates pszPath as an empty file if it does not exist; an existing file is left unchanged.
+// False if the file neither existed nor could be created.
+bool CreateFileIfMissing(const char* pszPath);
+
 // Deletes the file pszPath; false if it could not be deleted.
-bool RemoveFile(const char *pszPath);
+bool RemoveFile(const char* pszPath);

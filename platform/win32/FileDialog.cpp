@@ -7,9 +7,9 @@ namespace {
 // Copies pszFilter into szOut with each "|" turned into a string end, stepping over
 // double-byte characters so that a second byte equal to "|" stays part of its character.
 // The copy ends with two string ends.
-template <size_t N> void CopyFilter(const char *pszFilter, char (&szOut)[N]) {
+template <size_t N> void CopyFilter(const char* pszFilter, char (&szOut)[N]) {
   size_t n = 0;
-  const char *p = pszFilter != nullptr ? pszFilter : "";
+  const char* p = pszFilter != nullptr ? pszFilter : "";
   while (*p != '\0' && n < N - 2) {
     if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0' && n < N - 3) {
       szOut[n++] = *p++;
@@ -62,8 +62,8 @@ public:
       EnableWindow(m_ahDisabled[i], TRUE);
     }
   }
-  OwnerDisabler(const OwnerDisabler &) = delete;
-  OwnerDisabler &operator=(const OwnerDisabler &) = delete;
+  OwnerDisabler(const OwnerDisabler&) = delete;
+  OwnerDisabler& operator=(const OwnerDisabler&) = delete;
 
 private:
   void Disable(HWND hWnd) {
@@ -78,8 +78,8 @@ private:
 
 } // namespace
 
-CFileDialog::CFileDialog(bool bOpenFileDialog, const char *pszDefExt, const char *pszFileName,
-                         DWORD dwFlags, const char *pszFilter, CWnd *pParentWnd,
+CFileDialog::CFileDialog(bool bOpenFileDialog, const char* pszDefExt, const char* pszFileName,
+                         DWORD dwFlags, const char* pszFilter, CWnd* pParentWnd,
                          bool bHelpAvailable)
     : m_bOpenFileDialog(bOpenFileDialog), m_pParentWnd(pParentWnd) {
   std::memset(&m_ofn, 0, sizeof(m_ofn));
@@ -116,8 +116,8 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hDlg, UINT uMessage, WPARAM, LPARAM
   if (uMessage != WM_INITDIALOG) {
     return 0;
   }
-  const auto *pOfn = reinterpret_cast<const OPENFILENAMEA *>(lParam);
-  const auto *pDialog = reinterpret_cast<const CFileDialog *>(pOfn->lCustData);
+  const auto* pOfn = reinterpret_cast<const OPENFILENAMEA*>(lParam);
+  const auto* pDialog = reinterpret_cast<const CFileDialog*>(pOfn->lCustData);
   // An explorer-style hook runs in a child of the dialog; the dialog is its parent.
   HWND hDialog = (pOfn->Flags & OFN_EXPLORER) != 0 ? GetParent(hDlg) : hDlg;
   pDialog->CenterOverOwner(hDialog);

@@ -26,16 +26,16 @@ class CFileDialog {
 public:
   // pszFilter holds description|pattern pairs separated by "|"; pParentWnd may be nullptr.
   // bHelpAvailable shows a Help button on systems older than Windows 4.0.
-  CFileDialog(bool bOpenFileDialog, const char *pszDefExt, const char *pszFileName, DWORD dwFlags,
-              const char *pszFilter, CWnd *pParentWnd, bool bHelpAvailable);
-  CFileDialog(const CFileDialog &) = delete;
-  CFileDialog &operator=(const CFileDialog &) = delete;
+  CFileDialog(bool bOpenFileDialog, const char* pszDefExt, const char* pszFileName, DWORD dwFlags,
+              const char* pszFilter, CWnd* pParentWnd, bool bHelpAvailable);
+  CFileDialog(const CFileDialog&) = delete;
+  CFileDialog& operator=(const CFileDialog&) = delete;
 
   // Runs the dialog modally: IDOK if the user accepted, IDCANCEL otherwise.
   INT_PTR DoModal();
 
   // The full path the user chose.
-  const char *GetPathName() const { return m_szFileName; }
+  const char* GetPathName() const { return m_szFileName; }
 
   OPENFILENAMEA m_ofn;
 
@@ -44,7 +44,7 @@ private:
   void CenterOverOwner(HWND hDialog) const;
 
   bool m_bOpenFileDialog;
-  CWnd *m_pParentWnd;
+  CWnd* m_pParentWnd;
   char m_szFileName[MAX_PATH];
   char m_szFilter[1024 + 2]; // the filter text with each "|" turned into a string end
 };

@@ -7,14 +7,14 @@
 namespace {
 
 // The exported function pszName of hLibrary as a Proc, or nullptr.
-template <typename Proc> Proc LoadProc(HMODULE hLibrary, const char *pszName) {
+template <typename Proc> Proc LoadProc(HMODULE hLibrary, const char* pszName) {
   // Through a generic function type: FARPROC's own type is unrelated to Proc.
   return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(hLibrary, pszName)));
 }
 
 } // namespace
 
-bool Win32PlatformServices::FindEntryName(const char *pszPath, char (&szName)[kEntryNameSize]) {
+bool Win32PlatformServices::FindEntryName(const char* pszPath, char (&szName)[kEntryNameSize]) {
   WIN32_FIND_DATAA findData;
   HANDLE hFind = FindFirstFileA(pszPath, &findData);
   if (hFind == INVALID_HANDLE_VALUE) {
@@ -25,7 +25,7 @@ bool Win32PlatformServices::FindEntryName(const char *pszPath, char (&szName)[kE
   return true;
 }
 
-bool Win32PlatformServices::GetShortName(const char *pszPath, char (&szShortPath)[kShortPathSize]) {
+bool Win32PlatformServices::GetShortName(const char* pszPath, char (&szShortPath)[kShortPathSize]) {
   // A result of kShortPathSize or more is the size the buffer would need: it did not fit.
   DWORD nLength = GetShortPathNameA(pszPath, szShortPath, kShortPathSize);
   return nLength != 0 && nLength < kShortPathSize;
@@ -40,7 +40,7 @@ bool Win32PlatformServices::GetCurrentDir(char (&szDir)[kDirectorySize]) {
   return nLength != 0 && nLength < kDirectorySize;
 }
 
-bool Win32PlatformServices::ShowFileDialog(const FileDialogSettings &settings,
+bool Win32PlatformServices::ShowFileDialog(const FileDialogSettings& settings,
                                            char (&szPath)[kDialogPathSize]) {
   CWnd wndOwner;
   wndOwner.Attach(static_cast<HWND>(settings.hOwner));
@@ -67,7 +67,7 @@ void Win32PlatformServices::EnableControlStyling() {
   if (hLibrary == nullptr) {
     return;
   }
-  using Ctl3dProc = BOOL(WINAPI *)(HINSTANCE);
+  using Ctl3dProc = BOOL(WINAPI*)(HINSTANCE);
   auto pfnRegister = LoadProc<Ctl3dProc>(hLibrary, "Ctl3dRegister");
   auto pfnAutoSubclass = LoadProc<Ctl3dProc>(hLibrary, "Ctl3dAutoSubclass");
   HINSTANCE hInstance = GetModuleHandleA(nullptr);

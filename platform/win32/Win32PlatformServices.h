@@ -8,11 +8,11 @@ public:
   // bHelpAvailable: the application handles help, so an old-style dialog shows a Help button.
   explicit Win32PlatformServices(bool bHelpAvailable) : m_bHelpAvailable(bHelpAvailable) {}
 
-  bool FindEntryName(const char *pszPath, char (&szName)[kEntryNameSize]) override;
-  bool GetShortName(const char *pszPath, char (&szShortPath)[kShortPathSize]) override;
+  bool FindEntryName(const char* pszPath, char (&szName)[kEntryNameSize]) override;
+  bool GetShortName(const char* pszPath, char (&szShortPath)[kShortPathSize]) override;
   WindowHandle GetOwnerWindow() override;
   bool GetCurrentDir(char (&szDir)[kDirectorySize]) override;
-  bool ShowFileDialog(const FileDialogSettings &settings, char (&szPath)[kDialogPathSize]) override;
+  bool ShowFileDialog(const FileDialogSettings& settings, char (&szPath)[kDialogPathSize]) override;
   void EnableControlStyling() override;
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/PlatformServices.h"
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ public:
 
   std::map<std::string, std::string> entryNames; // path as probed -> stored name
   std::map<std::string, std::string> shortNames; // path -> short path
+  bool bShortNamesNeedFileOnDisk = false;        // as the system: no short name for a missing file
   WindowHandle foregroundWindow = nullptr;
   std::optional<std::string> currentDir;
   std::optional<std::string> dialogChoice; // the path accepted, or nothing for a cancel
@@ -32,13 +34,16 @@ public:
   std::vector<std::string> calls;
   std::vector<ShownDialog> shownDialogs;
 
-  bool FindEntryName(const char *pszPath, char (&szName)[kEntryNameSize]) override {
+  bool FindEntryName(const char* pszPath, char (&szName)[kEntryNameSize]) override {
     calls.push_back(std::string("FindEntryName ") + pszPath);
     return Lookup(entryNames, pszPath, szName);
   }
 
-  bool GetShortName(const char *pszPath, char (&szShortPath)[kShortPathSize]) override {
+  bool GetShortName(const char* pszPath, char (&szShortPath)[kShortPathSize]) override {
     calls.push_back(std::string("GetShortName ") + pszPath);
+    if (bShortNamesNeedFileOnDisk && !std::filesystem::exists(pszPath)) {
+      return false;
+    }
     return Lookup(shortNames, pszPath, szShortPath);
   }
 
@@ -52,7 +57,7 @@ public:
     return currentDir && Copy(*currentDir, szDir);
   }
 
-  bool ShowFileDialog(const FileDialogSettings &settings,
+  bool ShowFileDialog(const FileDialogSettings& settings,
                       char (&szPath)[kDialogPathSize]) override {
     calls.push_back("ShowFileDialog");
     shownDialogs.push_back({settings.kind, settings.pszFileName, settings.pszFilter,
@@ -67,7 +72,7 @@ public:
   void EnableControlStyling() override { calls.push_back("EnableControlStyling"); }
 
 private:
-  template <int N> static bool Copy(const std::string &text, char (&szOut)[N]) {
+  template <int N> static bool Copy(const std::string& text, char (&szOut)[N]) {
     if (text.size() >= N) {
       return false;
     }
@@ -76,7 +81,7 @@ private:
   }
 
   template <int N>
-  static bool Lookup(const std::map<std::string, std::string> &table, const char *pszKey,
+  static bool Lookup(const std::map<std::string, std::string>& table, const char* pszKey,
                      char (&szOut)[N]) {
     auto it = table.find(pszKey);
     return it != table.end() && Copy(it->second, szOut);

@@ -26,7 +26,7 @@ TEST_F(CommandTail, UnservableRequestsExitWithZeroAndLeaveNothing) {
       "\xff\x80\xe9 bytes from 0x80 up",
       "/  \t\n  ",
   };
-  for (const std::string &tail : tails) {
+  for (const std::string& tail : tails) {
     EXPECT_EQ(0, RunTail(tail)) << "tail: " << tail;
     EXPECT_EQ(Names{}, ListWorkDir()) << "tail: " << tail;
   }
@@ -41,7 +41,7 @@ TEST_F(CommandTail, CreateEmptyMakesOrEmptiesAFileWithBlanksInItsPath) {
     EXPECT_EQ(0, RunTail("/+" + Win("dir with blanks/old.tmp")));
     EXPECT_EQ((Names{"flag.tmp", "old.tmp"}), [&] {
       Names names;
-      for (const auto &entry : std::filesystem::directory_iterator(Local("dir with blanks"))) {
+      for (const auto& entry : std::filesystem::directory_iterator(Local("dir with blanks"))) {
         names.push_back(entry.path().filename().string());
       }
       std::sort(names.begin(), names.end());
@@ -68,7 +68,7 @@ TEST_F(CommandTail, ProgramNameFormsAllLeaveTheSameTail) {
       {"\"" + exe + "\" \t\n ", "control-bytes-skipped.tmp"},
       {exe + " ", "unquoted.tmp"},
   };
-  for (const auto &form : forms) {
+  for (const auto& form : forms) {
     if (form.prefix.find(' ') < form.prefix.size() - 1 && form.prefix[0] != '"') {
       continue; // an unquoted name cannot hold a blank
     }

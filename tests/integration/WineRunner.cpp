@@ -8,7 +8,7 @@
 #include <fstream>
 #include <vector>
 
-extern char **environ;
+extern char** environ;
 
 namespace {
 
@@ -28,9 +28,9 @@ std::filesystem::path NextCommandLineFile() {
 
 } // namespace
 
-std::string WineRunner::WindowsPath(const std::filesystem::path &path) {
+std::string WineRunner::WindowsPath(const std::filesystem::path& path) {
   std::string text = "Z:" + std::filesystem::absolute(path).lexically_normal().string();
-  for (char &c : text) {
+  for (char& c : text) {
     if (c == '/') {
       c = '\\';
     }
@@ -38,21 +38,21 @@ std::string WineRunner::WindowsPath(const std::filesystem::path &path) {
   return text;
 }
 
-std::string WineRunner::CommandLineFor(const std::string &tail) {
+std::string WineRunner::CommandLineFor(const std::string& tail) {
   return "\"" + WindowsPath(FILESVC_EXE) + "\" " + tail;
 }
 
-int WineRunner::RunCommandLine(const std::string &commandLine,
-                               const std::filesystem::path &workDir) {
+int WineRunner::RunCommandLine(const std::string& commandLine,
+                               const std::filesystem::path& workDir) {
   SetWineEnvironment();
   std::filesystem::path commandFile = NextCommandLineFile();
   std::ofstream(commandFile, std::ios::binary) << commandLine;
 
   std::string launcher = LAUNCH_EXE, cwd = WindowsPath(workDir);
   std::string windowsCommandFile = WindowsPath(commandFile);
-  std::vector<char *> argv = {const_cast<char *>(WINE64),  launcher.data(),
-                              const_cast<char *>("--cwd"), cwd.data(),
-                              windowsCommandFile.data(),   nullptr};
+  std::vector<char*> argv = {const_cast<char*>(WINE64),  launcher.data(),
+                             const_cast<char*>("--cwd"), cwd.data(),
+                             windowsCommandFile.data(),  nullptr};
   pid_t pid;
   if (posix_spawn(&pid, WINE64, nullptr, nullptr, argv.data(), environ) != 0) {
     return -1;

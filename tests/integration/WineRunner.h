@@ -8,18 +8,18 @@
 class WineRunner {
 public:
   // The Windows form of a local path, through Wine's drive Z: ("/tmp/a b" -> "Z:\tmp\a b").
-  static std::string WindowsPath(const std::filesystem::path &path);
+  static std::string WindowsPath(const std::filesystem::path& path);
 
   // The command line that starts the utility with tail: its quoted program path, a blank,
   // then the tail unchanged.
-  static std::string CommandLineFor(const std::string &tail);
+  static std::string CommandLineFor(const std::string& tail);
 
   // Starts the utility with commandLine exactly as given, in the working directory workDir;
   // returns its exit status, or the launcher's own status (124 and up) if it failed.
-  static int RunCommandLine(const std::string &commandLine, const std::filesystem::path &workDir);
+  static int RunCommandLine(const std::string& commandLine, const std::filesystem::path& workDir);
 
   // Starts the utility with the command tail in the working directory workDir.
-  static int RunTail(const std::string &tail, const std::filesystem::path &workDir) {
+  static int RunTail(const std::string& tail, const std::filesystem::path& workDir) {
     return RunCommandLine(CommandLineFor(tail), workDir);
   }
 };

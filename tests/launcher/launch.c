@@ -13,12 +13,12 @@
 
 enum { kTimedOut = 124, kUsageError = 125, kNotStarted = 126 };
 
-static char *ReadWholeFile(const char *pszPath) {
-  FILE *pFile = fopen(pszPath, "rb");
+static char* ReadWholeFile(const char* pszPath) {
+  FILE* pFile = fopen(pszPath, "rb");
   if (pFile == NULL) {
     return NULL;
   }
-  char *pBuffer = NULL;
+  char* pBuffer = NULL;
   if (fseek(pFile, 0, SEEK_END) == 0) {
     long nSize = ftell(pFile);
     rewind(pFile);
@@ -53,8 +53,8 @@ static BOOL WaitPumpingMessages(HANDLE hProcess, DWORD nTimeoutMs) {
   }
 }
 
-int main(int argc, char **argv) {
-  const char *pszCwd = NULL;
+int main(int argc, char** argv) {
+  const char* pszCwd = NULL;
   DWORD nTimeoutMs = 60000;
   int i = 1;
   for (; i + 1 < argc && strncmp(argv[i], "--", 2) == 0; i += 2) {
@@ -70,7 +70,7 @@ int main(int argc, char **argv) {
     fprintf(stderr, "usage: launch [--cwd DIR] [--timeout SECONDS] COMMAND-LINE-FILE\n");
     return kUsageError;
   }
-  char *pszCommandLine = ReadWholeFile(argv[i]);
+  char* pszCommandLine = ReadWholeFile(argv[i]);
   if (pszCommandLine == NULL) {
     fprintf(stderr, "launch: cannot read %s\n", argv[i]);
     return kUsageError;

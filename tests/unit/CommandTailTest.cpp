@@ -7,8 +7,8 @@
 namespace {
 
 struct TailCase {
-  const char *commandLine;
-  const char *tail;
+  const char* commandLine;
+  const char* tail;
 };
 
 TEST(ExtractCommandTail, SkipsProgramNameAndFollowingControlBytes) {
@@ -30,14 +30,14 @@ TEST(ExtractCommandTail, SkipsProgramNameAndFollowingControlBytes) {
       {"prog.exe \"C:\\quoted req\"", "\"C:\\quoted req\""}, // no quote removal
       {"prog.exe \x7f", "\x7f"},
   };
-  for (const TailCase &c : cases) {
+  for (const TailCase& c : cases) {
     EXPECT_STREQ(c.tail, ExtractCommandTail(c.commandLine)) << "command line: " << c.commandLine;
   }
 }
 
 TEST(ClassifyCommand, LooksAtTheFirstTwoCharactersOnly) {
   const struct {
-    const char *tail;
+    const char* tail;
     CommandKind kind;
   } cases[] = {
       {"//list.txt", CommandKind::ListConvert},
@@ -56,16 +56,16 @@ TEST(ClassifyCommand, LooksAtTheFirstTwoCharactersOnly) {
       {"+/x", CommandKind::FileDialog},
       {"\\/x", CommandKind::FileDialog},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(c.kind, ClassifyCommand(c.tail)) << "tail: " << c.tail;
   }
 }
 
 TEST(ScanLongNameWords, TakesTwoBlankDelimitedWordsAfterTheSlash) {
   const struct {
-    const char *tail;
-    const char *path;
-    const char *output;
+    const char* tail;
+    const char* path;
+    const char* output;
   } cases[] = {
       {"/c:\\progra~1 c:\\out.txt", "c:\\progra~1", "c:\\out.txt"},
       {"/ a b", "a", "b"},
@@ -74,7 +74,7 @@ TEST(ScanLongNameWords, TakesTwoBlankDelimitedWordsAfterTheSlash) {
       {"/a \r\n\v\f b  ignored words", "a", "b"},
       {"/\xe9t\xe9 b", "\xe9t\xe9", "b"},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     CommandWord szPath, szOutput;
     ASSERT_TRUE(ScanLongNameWords(c.tail, szPath, szOutput)) << "tail: " << c.tail;
     EXPECT_STREQ(c.path, szPath);
@@ -83,7 +83,7 @@ TEST(ScanLongNameWords, TakesTwoBlankDelimitedWordsAfterTheSlash) {
 }
 
 TEST(ScanLongNameWords, FailsWithoutTwoWords) {
-  for (const char *tail : {"/", "/   ", "/path", "/path  \n", "", "x y", "//a b", "/-a b"}) {
+  for (const char* tail : {"/", "/   ", "/path", "/path  \n", "", "x y", "//a b", "/-a b"}) {
     CommandWord szPath, szOutput;
     EXPECT_FALSE(ScanLongNameWords(tail, szPath, szOutput)) << "tail: " << tail;
   }
@@ -91,19 +91,19 @@ TEST(ScanLongNameWords, FailsWithoutTwoWords) {
 
 TEST(ScanListConvertWord, TakesTheFirstWordAfterTheSlashes) {
   const struct {
-    const char *tail;
-    const char *listFile;
+    const char* tail;
+    const char* listFile;
   } cases[] = {
       {"//list.txt", "list.txt"},
       {"//list.txt extra", "list.txt"},
       {"//  C:\\work\\list.tmp\r\n", "C:\\work\\list.tmp"},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     CommandWord szListFile;
     ASSERT_TRUE(ScanListConvertWord(c.tail, szListFile)) << "tail: " << c.tail;
     EXPECT_STREQ(c.listFile, szListFile);
   }
-  for (const char *tail : {"//", "// \t\n", "/list.txt", ""}) {
+  for (const char* tail : {"//", "// \t\n", "/list.txt", ""}) {
     CommandWord szListFile;
     EXPECT_FALSE(ScanListConvertWord(tail, szListFile)) << "tail: " << tail;
   }

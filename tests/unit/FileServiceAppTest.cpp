@@ -14,14 +14,14 @@ namespace {
 using Calls = std::vector<std::string>;
 
 // Runs one request the way the entry point does; returns the exit status.
-int RunRequest(const std::string &tail, FakePlatformServices &platform) {
+int RunRequest(const std::string& tail, FakePlatformServices& platform) {
   CFileServiceApp app;
   return RunApplication(app, tail.c_str(), platform);
 }
 
 TEST(CFileServiceApp, EveryRequestExitsWithZeroAfterStylingControlsOnce) {
   const std::string tooLong(201, 'a');
-  for (const std::string &tail :
+  for (const std::string& tail :
        std::vector<std::string>{"", "/", "//", "/+", "/-", "/a b", "//list.txt", "/-x\ny",
                                 "C:\\TMP\\REQ", "/" + tooLong + " out"}) {
     FakePlatformServices platform;

@@ -11,7 +11,7 @@
 namespace {
 
 // Every character ReadChar gives for the bytes on disk.
-std::string ReadAllChars(const TempDir &dir, const std::string &bytes) {
+std::string ReadAllChars(const TempDir& dir, const std::string& bytes) {
   WriteBytes(dir / "in.txt", bytes);
   TextFileReader reader;
   EXPECT_TRUE(reader.Open((dir / "in.txt").c_str()));
@@ -37,7 +37,7 @@ TEST(TextFileReader, TranslatesLineEndsAndStopsAtCtrlZ) {
       {std::string("a\0b", 3), std::string("a\0b", 3)},
       {"\xff\x80\r\n", "\xff\x80\n"},
   };
-  for (const auto &[bytes, text] : cases) {
+  for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(text, ReadAllChars(dir, bytes)) << "bytes: " << bytes;
   }
 }
@@ -65,7 +65,7 @@ TEST(TextFileReader, OpenFailsForMissingFile) {
 
 // Each ReadLine result for the bytes on disk and a limit, until the end of the data.
 std::vector<std::pair<LineRead, std::string>>
-ReadAllLines(const TempDir &dir, const std::string &bytes, size_t nLimit) {
+ReadAllLines(const TempDir& dir, const std::string& bytes, size_t nLimit) {
   WriteBytes(dir / "in.txt", bytes);
   TextFileReader reader;
   EXPECT_TRUE(reader.Open((dir / "in.txt").c_str()));
@@ -102,7 +102,7 @@ TEST(TextFileReader, ReadLineCountsTheLineEndInItsLimit) {
       {"a\rb\r\n", 5, {{L::Line, "a\rb\n"}}},
       {"xy", 1, {{L::Cut, "x"}, {L::LastLine, "y"}}},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(c.lines, ReadAllLines(dir, c.bytes, c.nLimit))
         << "bytes: " << c.bytes << " limit: " << c.nLimit;
   }

@@ -1,0 +1,96 @@
+#include "filedialog/DialogRequest.h"
+
+#include "platform/TextFile.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Reads one line of at most nLimit characters, line end included, into szLine without its
+// line end. False if the data ends before a line end or the line is longer than nLimit.
+bool ReadRequestLine(TextFileReader& reader, char* szLine, size_t nLimit) {
+  size_t nLength = 0;
+  if (reader.ReadLine(szLine, nLimit, &nLength) != LineRead::Line) {
+    return false;
+  }
+  szLine[nLength - 1] = '\0';
+  return true;
+}
+
+bool IsNumberSpace(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Scans a signed decimal number after any white space, line ends included. The value keeps
+// the low 32 bits of the decimal value, so that larger values wrap around. False if no digit
+// follows.
+bool ScanNumber(TextFileReader& reader, std::int32_t& nValue) {
+  while (IsNumberSpace(reader.PeekChar())) {
+    reader.ReadChar();
+  }
+  bool bNegative = false;
+  if (reader.PeekChar() == '+' || reader.PeekChar() == '-') {
+    bNegative = reader.ReadChar() == '-';
+  }
+  std::uint32_t nMagnitude = 0;
+  bool bAnyDigit = false;
+  for (int c = reader.PeekChar(); c >= '0' && c <= '9'; c = reader.PeekChar()) {
+    nMagnitude = nMagnitude * 10u + static_cast<std::uint32_t>(reader.ReadChar() - '0');
+    bAnyDigit = true;
+  }
+  if (bNegative) {
+    nMagnitude = 0u - nMagnitude;
+  }
+  nValue = static_cast<std::int32_t>(nMagnitude);
+  return bAnyDigit;
+}
+
+bool ReadRequestFields(TextFileReader& reader, DialogRequest& request) {
+  return ReadRequestLine(reader, request.szFileName, kNameLineLimit) &&
+         ReadRequestLine(reader, request.szDefaultName, kFilterLineLimit) &&
+         ReadRequestLine(reader, request.szFilter, kFilterLineLimit) &&
+         ReadRequestLine(reader, request.szTitle, kNameLineLimit) &&
+         ScanNumber(reader, request.nRequestCode) && ScanNumber(reader, request.nCookie);
+}
+
+} // namespace
+
+bool ReadDialogRequest(const char* pszRequestPath, DialogRequest& request) {
+  TextFileReader reader;
+  bool bValid = reader.Open(pszRequestPath) && ReadRequestFields(reader, request);
+  reader.Close();
+  RemoveFile(pszRequestPath);
+  return bValid;
+}
+
+bool FormResponsePath(const char* pszRequestPath, char (&szResponsePath)[kMaxResponsePath + 1]) {
+  size_t nLength = std::strlen(pszRequestPath);
+  if (nLength + 1 > kMaxResponsePath) {
+    return false;
+  }
+  std::memcpy(szResponsePath, pszRequestPath, nLength);
+  szResponsePath[nLength] = 'p';
+  szResponsePath[nLength + 1] = '\0';
+  return true;
+}
+
+bool WriteDialogResponse(const char* pszRequestPath, const DialogRequest& request,
+                         const DialogChoice* pChoice) {
+  char szResponsePath[kMaxResponsePath + 1];
+  TextFileWriter writer;
+  if (!FormResponsePath(pszRequestPath, szResponsePath) || !writer.Create(szResponsePath)) {
+    return false;
+  }
+  if (pChoice != nullptr) {
+    char szNumbers[32];
+    std::snprintf(szNumbers, sizeof(szNumbers), "%ld %ld", static_cast<long>(request.nRequestCode),
+                  static_cast<long>(request.nCookie));
+    writer.Write(pChoice->pszShortPath);
+    writer.Write("\n");
+    writer.Write(pChoice->pszFullPath);
+    writer.Write("\n");
+    writer.Write(szNumbers);
+  }
+  return writer.Close();
+}
