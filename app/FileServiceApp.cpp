@@ -2,6 +2,9 @@
 
 #include "app/CommandTail.h"
 #include "filedialog/DialogPresentation.h"
+#include "pathnames/LongPath.h"
+#include "pathnames/PathList.h"
+#include "pathnames/ShortPath.h"
 #include "platform/PlatformServices.h"
 
 #include <cstdio>
@@ -23,11 +26,23 @@ bool CFileServiceApp::InitInstance() {
   case CommandKind::CreateEmpty:
     CreateEmptyFile(pszTail + 2);
     break;
-  case CommandKind::ListConvert:
-  case CommandKind::ShortName:
-  case CommandKind::LongName:
-    // Recognised; this build has no service for them yet, so nothing is done.
+  case CommandKind::ListConvert: {
+    CommandWord szListFile;
+    if (ScanListConvertWord(pszTail, szListFile)) {
+      ConvertPathList(*m_pPlatform, szListFile);
+    }
     break;
+  }
+  case CommandKind::ShortName:
+    QueryShortPath(*m_pPlatform, pszTail + 2);
+    break;
+  case CommandKind::LongName: {
+    CommandWord szPath, szOutputFile;
+    if (ScanLongNameWords(pszTail, szPath, szOutputFile)) {
+      ConvertLongPath(*m_pPlatform, szPath, szOutputFile);
+    }
+    break;
+  }
   case CommandKind::FileDialog:
     RunFileDialogRequest(*m_pPlatform, pszTail);
     break;

@@ -22,6 +22,10 @@ void TextFileReader::Close() {
   }
 }
 
+bool TextFileReader::ReadFailed() const {
+  return m_pFile != nullptr && std::ferror(m_pFile) != 0;
+}
+
 int TextFileReader::ReadTranslated() {
   if (m_bEnded || m_pFile == nullptr) {
     return kEndOfData;
@@ -98,12 +102,18 @@ void TextFileWriter::WriteBytes(const char* pBytes, size_t nCount) {
 }
 
 void TextFileWriter::Write(const char* pszText) {
-  while (const char* pLineEnd = std::strchr(pszText, '\n')) {
-    WriteBytes(pszText, static_cast<size_t>(pLineEnd - pszText));
+  Write(pszText, std::strlen(pszText));
+}
+
+void TextFileWriter::Write(const char* pText, size_t nLength) {
+  const char* pEnd = pText + nLength;
+  while (const void* pLineEnd = std::memchr(pText, '\n', static_cast<size_t>(pEnd - pText))) {
+    const char* pBreak = static_cast<const char*>(pLineEnd);
+    WriteBytes(pText, static_cast<size_t>(pBreak - pText));
     WriteBytes(kLineEndOnDisk, 2);
-    pszText = pLineEnd + 1;
+    pText = pBreak + 1;
   }
-  WriteBytes(pszText, std::strlen(pszText));
+  WriteBytes(pText, static_cast<size_t>(pEnd - pText));
 }
 
 bool TextFileWriter::Close() {

@@ -38,6 +38,9 @@ public:
   // receives the number of characters read (a NUL byte of the data is stored as read).
   LineRead ReadLine(char* szLine, size_t nLimit, size_t* pnLength = nullptr);
 
+  // True if reading the open file failed, rather than reaching its end: data may be missing.
+  bool ReadFailed() const;
+
   // Closes the file if it is open.
   void Close();
 
@@ -62,6 +65,9 @@ public:
 
   // Writes pszText, each '\n' as CR LF. A failure is remembered and reported by Close.
   void Write(const char* pszText);
+
+  // Writes the nLength characters at pText, NUL bytes included, each '\n' as CR LF.
+  void Write(const char* pText, size_t nLength);
 
   // Closes the file: true only if it was open and every write and the close succeeded.
   bool Close();

@@ -21,13 +21,32 @@ int RunRequest(const std::string& tail, FakePlatformServices& platform) {
 
 TEST(CFileServiceApp, EveryRequestExitsWithZeroAfterStylingControlsOnce) {
   const std::string tooLong(201, 'a');
-  for (const std::string& tail :
-       std::vector<std::string>{"", "/", "//", "/+", "/-", "/a b", "//list.txt", "/-x\ny",
-                                "C:\\TMP\\REQ", "/" + tooLong + " out"}) {
+  for (const std::string& tail : std::vector<std::string>{
+           "", "/", "//", "/+", "/-", "/a", "//list.txt", "/-x", "/-x\n\n", "C:\\TMP\\REQ",
+           "/" + tooLong + " out", "/a " + tooLong, "//" + tooLong}) {
     FakePlatformServices platform;
     EXPECT_EQ(0, RunRequest(tail, platform)) << "tail: " << tail;
     EXPECT_EQ(Calls{"EnableControlStyling"}, platform.calls) << "tail: " << tail;
   }
+}
+
+// The path requests reach their services with the words of the tail.
+TEST(CFileServiceApp, PathRequestsAnswerInTheFilesTheTailNames) {
+  TempDir dir;
+  const std::string list = dir / "list.tmp";
+  WriteBytes(list, "c:\\windows\r\n");
+  FakePlatformServices platform;
+  platform.entryNames["c:\\windows"] = "WINDOWS";
+  platform.shortNames["C:\\Program Files"] = "C:\\PROGRA~1";
+
+  RunRequest("/ c:\\windows\t" + (dir / "long.txt") + " ignored", platform);
+  RunRequest("//" + list + " ignored", platform);
+  RunRequest("/-C:\\Program Files\n" + (dir / "short.txt"), platform);
+
+  EXPECT_EQ("c:\\windows\r\nC:\\WINDOWS\r\n", ReadBytes(dir / "long.txt"));
+  EXPECT_EQ("C:\\WINDOWS\r\n", ReadBytes(list + "p"));
+  EXPECT_FALSE(std::filesystem::exists(list));
+  EXPECT_EQ("C:\\Program Files\r\nC:\\PROGRA~1\r\n", ReadBytes(dir / "short.txt"));
 }
 
 TEST(CFileServiceApp, InitInstanceNeverAsksForAMessageLoop) {

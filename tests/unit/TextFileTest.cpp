@@ -120,6 +120,31 @@ TEST(TextFileWriter, WritesCrLfForEachLineEnd) {
   EXPECT_EQ("C:\\a b\r\nx\r\n\r\ny\rz3 77", ReadBytes(dir / "out.txt"));
 }
 
+TEST(TextFileWriter, WritesCountedTextWithItsNulBytes) {
+  TempDir dir;
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Create((dir / "out.txt").c_str()));
+  writer.Write("a\0b\nc\n-not this", 6);
+  writer.Write("", 0);
+  EXPECT_TRUE(writer.Close());
+  EXPECT_EQ(std::string("a\0b\r\nc\r\n", 8), ReadBytes(dir / "out.txt"));
+}
+
+TEST(TextFileReader, TellsAFailedReadFromTheEndOfTheData) {
+  TempDir dir;
+  WriteBytes(dir / "in.txt", "x");
+  TextFileReader reader;
+  ASSERT_TRUE(reader.Open((dir / "in.txt").c_str()));
+  while (reader.ReadChar() != TextFileReader::kEndOfData) {
+  }
+  EXPECT_FALSE(reader.ReadFailed());
+
+  // A directory opens for reading on this system, but reading it fails.
+  ASSERT_TRUE(reader.Open(dir.path().c_str()));
+  EXPECT_EQ(TextFileReader::kEndOfData, reader.ReadChar());
+  EXPECT_TRUE(reader.ReadFailed());
+}
+
 TEST(TextFileWriter, CreateTruncatesAnExistingFile) {
   TempDir dir;
   WriteBytes(dir / "out.txt", "old contents\r\n");
