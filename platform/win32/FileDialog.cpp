@@ -44,7 +44,9 @@ HWND TopOfChain(HWND hWnd) {
 }
 
 // Disables the owner, and the top of its chain if that is another window, while the dialog
-// runs; exactly the windows disabled here are enabled again afterwards.
+// runs. Afterwards each is put back as it was: the windows disabled here are enabled again,
+// and one that was disabled before stays disabled, even where the system's own modal loop
+// enables the owner when the dialog ends.
 class OwnerDisabler {
 public:
   explicit OwnerDisabler(HWND hOwner) {
@@ -59,7 +61,7 @@ public:
   }
   ~OwnerDisabler() {
     for (int i = m_nCount - 1; i >= 0; --i) {
-      EnableWindow(m_ahDisabled[i], TRUE);
+      EnableWindow(m_aWindows[i].hWnd, m_aWindows[i].bWasEnabled);
     }
   }
   OwnerDisabler(const OwnerDisabler&) = delete;
@@ -67,12 +69,17 @@ public:
 
 private:
   void Disable(HWND hWnd) {
-    if (IsWindowEnabled(hWnd)) {
+    BOOL bWasEnabled = IsWindowEnabled(hWnd);
+    if (bWasEnabled) {
       EnableWindow(hWnd, FALSE);
-      m_ahDisabled[m_nCount++] = hWnd;
     }
+    m_aWindows[m_nCount++] = {hWnd, bWasEnabled};
   }
-  HWND m_ahDisabled[2] = {};
+  struct SavedWindow {
+    HWND hWnd;
+    BOOL bWasEnabled;
+  };
+  SavedWindow m_aWindows[2] = {};
   int m_nCount = 0;
 };
 

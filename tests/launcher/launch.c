@@ -1,11 +1,17 @@
 /* Starts a program the way a calling program does: with a raw command line, read byte for
  * byte from a file, so that blanks, quotes and line feeds reach the program unchanged.
  *
- *   launch.exe [--cwd DIR] [--timeout SECONDS] COMMAND-LINE-FILE
+ *   launch.exe [--cwd DIR] [--timeout SECONDS] [--window | --disabled-window]
+ *              [--inspect DIALOG-TITLE REPORT-FILE] COMMAND-LINE-FILE
  *
  * Waits for the program while pumping messages, then exits with its exit status; 124 if it
  * ran past the timeout (it is then ended), 125 on a usage or file error, 126 if it could not
- * be started. */
+ * be started.
+ *
+ * --window shows a caller window in the foreground first (--disabled-window: then disables
+ * it). --inspect writes what a caller can see of the dialog titled DIALOG-TITLE to
+ * REPORT-FILE once it is up, as key=value lines, and adds the caller window's state after
+ * the program ended (see WriteDialogReport). */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -32,6 +38,90 @@ static char* ReadWholeFile(const char* pszPath) {
   return pBuffer;
 }
 
+static HWND g_hCaller;
+static const char* g_pszDialogTitle;
+static const char* g_pszReportPath;
+static BOOL g_bReported;
+
+/* Shows a window of this process in the foreground, as a calling program has. */
+static HWND CreateCallerWindow(BOOL bDisabled) {
+  WNDCLASSA windowClass;
+  memset(&windowClass, 0, sizeof(windowClass));
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(NULL);
+  windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = "TestCaller";
+  RegisterClassA(&windowClass);
+  HWND hWnd = CreateWindowA("TestCaller", "Test caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150,
+                            600, 450, NULL, NULL, windowClass.hInstance, NULL);
+  UpdateWindow(hWnd);
+  SetForegroundWindow(hWnd);
+  if (bDisabled) {
+    EnableWindow(hWnd, FALSE);
+  }
+  return hWnd;
+}
+
+/* The child of hDialog, at any depth, whose control ID is nID. */
+static HWND FindControl(HWND hDialog, int nID) {
+  for (HWND hChild = GetWindow(hDialog, GW_CHILD); hChild != NULL;
+       hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(hChild) == nID) {
+      return hChild;
+    }
+    HWND hFound = FindControl(hChild, nID);
+    if (hFound != NULL) {
+      return hFound;
+    }
+  }
+  return NULL;
+}
+
+/* Once the dialog is up, writes what a caller sees of it: its owner, whether the caller
+ * window is enabled meanwhile, the selected filter (1-based), the text of the file-name box,
+ * and the rectangles of the dialog, the caller window and the work area. */
+static void InspectDialog(void) {
+  HWND hDialog = FindWindowA("#32770", g_pszDialogTitle);
+  if (hDialog == NULL || !IsWindowVisible(hDialog)) {
+    return;
+  }
+  Sleep(500); /* let the dialog finish its initialisation */
+  FILE* pReport = fopen(g_pszReportPath, "wb");
+  if (pReport == NULL) {
+    return;
+  }
+  HWND hOwner = GetWindow(hDialog, GW_OWNER);
+  fprintf(pReport, "owner=%s\n",
+          hOwner == NULL ? "none" : (hOwner == g_hCaller ? "caller" : "other"));
+  if (g_hCaller != NULL) {
+    fprintf(pReport, "caller-enabled-during=%d\n", IsWindowEnabled(g_hCaller) ? 1 : 0);
+  }
+  HWND hFilter = FindControl(hDialog, 0x470);
+  if (hFilter != NULL) {
+    fprintf(pReport, "filter=%ld\n", (long)SendMessageA(hFilter, CB_GETCURSEL, 0, 0) + 1);
+  }
+  HWND hName = FindControl(hDialog, 0x480); /* the file-name box */
+  if (hName == NULL) {
+    hName = FindControl(hDialog, 0x47c);
+  }
+  char szName[512] = "";
+  if (hName != NULL) { /* a message: GetWindowText does not read controls of other processes */
+    SendMessageA(hName, WM_GETTEXT, sizeof(szName), (LPARAM)szName);
+  }
+  fprintf(pReport, "name=%s\n", szName);
+  RECT rc;
+  GetWindowRect(hDialog, &rc);
+  fprintf(pReport, "dialog=%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
+  if (g_hCaller != NULL) {
+    GetWindowRect(g_hCaller, &rc);
+    fprintf(pReport, "caller=%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
+  }
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
+  fprintf(pReport, "workarea=%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
+  fclose(pReport);
+  g_bReported = TRUE;
+}
+
 /* Waits for hProcess, dispatching the messages of this thread meanwhile. */
 static BOOL WaitPumpingMessages(HANDLE hProcess, DWORD nTimeoutMs) {
   DWORD nStart = GetTickCount();
@@ -40,8 +130,12 @@ static BOOL WaitPumpingMessages(HANDLE hProcess, DWORD nTimeoutMs) {
     if (nElapsed >= nTimeoutMs) {
       return FALSE;
     }
-    DWORD nWait =
-        MsgWaitForMultipleObjects(1, &hProcess, FALSE, nTimeoutMs - nElapsed, QS_ALLINPUT);
+    DWORD nSlice = nTimeoutMs - nElapsed;
+    if (g_pszDialogTitle != NULL && !g_bReported) {
+      nSlice = nSlice < 100 ? nSlice : 100;
+      InspectDialog();
+    }
+    DWORD nWait = MsgWaitForMultipleObjects(1, &hProcess, FALSE, nSlice, QS_ALLINPUT);
     if (nWait == WAIT_OBJECT_0) {
       return TRUE;
     }
@@ -56,19 +150,36 @@ static BOOL WaitPumpingMessages(HANDLE hProcess, DWORD nTimeoutMs) {
 int main(int argc, char** argv) {
   const char* pszCwd = NULL;
   DWORD nTimeoutMs = 60000;
+  int nWindow = 0; /* 0 none, 1 enabled, 2 disabled */
   int i = 1;
-  for (; i + 1 < argc && strncmp(argv[i], "--", 2) == 0; i += 2) {
+  while (i + 1 < argc && strncmp(argv[i], "--", 2) == 0) {
     if (strcmp(argv[i], "--cwd") == 0) {
       pszCwd = argv[i + 1];
+      i += 2;
     } else if (strcmp(argv[i], "--timeout") == 0) {
       nTimeoutMs = (DWORD)atoi(argv[i + 1]) * 1000u;
+      i += 2;
+    } else if (strcmp(argv[i], "--window") == 0) {
+      nWindow = 1;
+      i += 1;
+    } else if (strcmp(argv[i], "--disabled-window") == 0) {
+      nWindow = 2;
+      i += 1;
+    } else if (strcmp(argv[i], "--inspect") == 0 && i + 2 < argc) {
+      g_pszDialogTitle = argv[i + 1];
+      g_pszReportPath = argv[i + 2];
+      i += 3;
     } else {
-      return kUsageError;
+      break;
     }
   }
   if (i + 1 != argc) {
-    fprintf(stderr, "usage: launch [--cwd DIR] [--timeout SECONDS] COMMAND-LINE-FILE\n");
+    fprintf(stderr, "usage: launch [--cwd DIR] [--timeout SECONDS] [--window | "
+                    "--disabled-window] [--inspect TITLE REPORT] COMMAND-LINE-FILE\n");
     return kUsageError;
+  }
+  if (nWindow != 0) {
+    g_hCaller = CreateCallerWindow(nWindow == 2);
   }
   char* pszCommandLine = ReadWholeFile(argv[i]);
   if (pszCommandLine == NULL) {
@@ -95,5 +206,12 @@ int main(int argc, char** argv) {
   }
   CloseHandle(process.hProcess);
   free(pszCommandLine);
+  if (g_pszReportPath != NULL && g_hCaller != NULL) {
+    FILE* pReport = fopen(g_pszReportPath, "ab");
+    if (pReport != NULL) {
+      fprintf(pReport, "caller-enabled-after=%d\n", IsWindowEnabled(g_hCaller) ? 1 : 0);
+      fclose(pReport);
+    }
+  }
   return (int)nExitCode;
 }
