@@ -56,7 +56,8 @@ protected:
   void FocusDialog() const {
     std::string ids;
     WineRunner::RunProgram({"xdotool", "search", "--name", "^" + title_ + "$"}, &ids);
-    Xdo({"windowfocus", "--sync", ids.substr(0, ids.find('\n'))});
+    // Without --sync: a window that never takes the focus must not hold the test up.
+    Xdo({"windowfocus", ids.substr(0, ids.find('\n')), "sleep", "0.3"});
   }
 
   // Types name into the file-name box, replacing what is there, and accepts it; returns the
