@@ -6,8 +6,7 @@
 #include "pathnames/PathList.h"
 #include "pathnames/ShortPath.h"
 #include "platform/PlatformServices.h"
-
-#include <cstdio>
+#include "platform/TextFile.h"
 
 CFileServiceApp theApp;
 
@@ -51,8 +50,5 @@ bool CFileServiceApp::InitInstance() {
 }
 
 void CFileServiceApp::CreateEmptyFile(const char* pszPath) {
-  // Untranslated, so that nothing could ever be added to the empty file.
-  if (std::FILE* pFile = std::fopen(pszPath, "wb")) {
-    std::fclose(pFile);
-  }
+  CreateOrTruncateFile(pszPath);
 }

@@ -58,7 +58,9 @@ bool ReadRequestFields(TextFileReader& reader, DialogRequest& request) {
 
 bool ReadDialogRequest(const char* pszRequestPath, DialogRequest& request) {
   TextFileReader reader;
-  bool bValid = reader.Open(pszRequestPath) && ReadRequestFields(reader, request);
+  // A read that failed ends the data early: what was read is not the whole request.
+  bool bValid =
+      reader.Open(pszRequestPath) && ReadRequestFields(reader, request) && !reader.ReadFailed();
   reader.Close();
   RemoveFile(pszRequestPath);
   return bValid;
@@ -92,5 +94,5 @@ bool WriteDialogResponse(const char* pszRequestPath, const DialogRequest& reques
     writer.Write("\n");
     writer.Write(szNumbers);
   }
-  return writer.Close();
+  return writer.Commit();
 }

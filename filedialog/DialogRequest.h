@@ -35,6 +35,6 @@ bool FormResponsePath(const char* pszRequestPath, char (&szResponsePath)[kMaxRes
 
 // Writes the response to request: the short path, the full path and the two numbers of the
 // request if pChoice is given, else nothing. False if the response path cannot be formed or
-// the file could not be written in full.
+// the file could not be written in full; such a file is deleted.
 bool WriteDialogResponse(const char* pszRequestPath, const DialogRequest& request,
                          const DialogChoice* pChoice);

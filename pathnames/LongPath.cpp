@@ -135,5 +135,5 @@ void ConvertLongPath(PlatformServices& platform, const char* pszPath, const char
     output.Write(szResult);
     output.Write("\n");
   }
-  output.Close();
+  output.Commit();
 }

@@ -29,5 +29,5 @@ ExpandOutcome ExpandLongPath(PlatformServices& platform, const char* pszPath,
 
 // The "/" request: writes pszPath and its long form to pszOutputFile as two lines. The file is
 // left empty when a directory on the way is missing or the long form is the path itself, and
-// is not made at all if it cannot be created.
+// is not left at all if it cannot be created or written in full.
 void ConvertLongPath(PlatformServices& platform, const char* pszPath, const char* pszOutputFile);

@@ -90,8 +90,11 @@ void ConvertPathList(PlatformServices& platform, const char* pszListFile) {
   AnswerEveryLine(platform, list, answer);
   const bool bReadToEnd = !list.ReadFailed();
   list.Close();
-  const bool bAllWritten = answer.Close();
-  if (bReadToEnd && bAllWritten) {
+  if (!bReadToEnd) {
+    answer.Discard(); // it answers only part of the list
+    return;
+  }
+  if (answer.Commit()) {
     RemoveFile(pszListFile);
   }
 }

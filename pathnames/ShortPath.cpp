@@ -68,5 +68,5 @@ void QueryShortPath(PlatformServices& platform, const char* pszArguments) {
     output.Write(szShortPath);
     output.Write("\n");
   }
-  output.Close();
+  output.Commit();
 }

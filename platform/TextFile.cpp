@@ -3,15 +3,38 @@
 #include <cstring>
 
 namespace {
+
 constexpr int kCtrlZ = 0x1A;
 constexpr char kLineEndOnDisk[] = "\r\n";
+
+FileFaultInjector g_pfnFaultInjector = nullptr;
+
+bool Fails(FileOperation operation) {
+  return g_pfnFaultInjector != nullptr && g_pfnFaultInjector(operation);
+}
+
+std::FILE* OpenFile(const char* pszPath, const char* pszMode) {
+  return Fails(FileOperation::Open) ? nullptr : std::fopen(pszPath, pszMode);
+}
+
+// Closes pFile; false if the close failed (buffered data may not have reached the disk).
+bool CloseFile(std::FILE* pFile) {
+  bool bClosed = std::fclose(pFile) == 0;
+  return !Fails(FileOperation::Close) && bClosed;
+}
+
 } // namespace
+
+void SetFileFaultInjector(FileFaultInjector pfnInjector) {
+  g_pfnFaultInjector = pfnInjector;
+}
 
 bool TextFileReader::Open(const char* pszPath) {
   Close();
-  m_pFile = std::fopen(pszPath, "rb");
+  m_pFile = OpenFile(pszPath, "rb");
   m_nPeeked = kNoPeek;
   m_bEnded = false;
+  m_bReadFailed = false;
   return m_pFile != nullptr;
 }
 
@@ -23,16 +46,17 @@ void TextFileReader::Close() {
 }
 
 bool TextFileReader::ReadFailed() const {
-  return m_pFile != nullptr && std::ferror(m_pFile) != 0;
+  return m_bReadFailed;
 }
 
 int TextFileReader::ReadTranslated() {
   if (m_bEnded || m_pFile == nullptr) {
     return kEndOfData;
   }
-  int nByte = std::getc(m_pFile);
+  int nByte = Fails(FileOperation::Read) ? EOF : std::getc(m_pFile);
   if (nByte == EOF || nByte == kCtrlZ) {
     m_bEnded = true;
+    m_bReadFailed = nByte == EOF && (std::ferror(m_pFile) != 0 || !std::feof(m_pFile));
     return kEndOfData;
   }
   if (nByte == '\r') {
@@ -90,13 +114,15 @@ LineRead TextFileReader::ReadLine(char* szLine, size_t nLimit, size_t* pnLength)
 
 bool TextFileWriter::Create(const char* pszPath) {
   Close();
-  m_pFile = std::fopen(pszPath, "wb");
+  m_pFile = OpenFile(pszPath, "wb");
+  m_pszPath = m_pFile != nullptr ? pszPath : nullptr;
   m_bFailed = false;
   return m_pFile != nullptr;
 }
 
 void TextFileWriter::WriteBytes(const char* pBytes, size_t nCount) {
-  if (m_pFile == nullptr || std::fwrite(pBytes, 1, nCount, m_pFile) != nCount) {
+  if (m_pFile == nullptr || Fails(FileOperation::Write) ||
+      std::fwrite(pBytes, 1, nCount, m_pFile) != nCount) {
     m_bFailed = true;
   }
 }
@@ -120,17 +146,39 @@ bool TextFileWriter::Close() {
   if (m_pFile == nullptr) {
     return false;
   }
-  bool bClosed = std::fclose(m_pFile) == 0;
+  bool bClosed = CloseFile(m_pFile);
   m_pFile = nullptr;
+  m_pszPath = nullptr;
   return bClosed && !m_bFailed;
+}
+
+bool TextFileWriter::Commit() {
+  const char* pszPath = m_pszPath;
+  if (Close()) {
+    return true;
+  }
+  if (pszPath != nullptr) {
+    std::remove(pszPath);
+  }
+  return false;
+}
+
+void TextFileWriter::Discard() {
+  m_bFailed = true;
+  Commit();
 }
 
 bool CreateFileIfMissing(const char* pszPath) {
   // Appending creates a missing file and never truncates an existing one.
-  std::FILE* pFile = std::fopen(pszPath, "ab");
-  return pFile != nullptr && std::fclose(pFile) == 0;
+  std::FILE* pFile = OpenFile(pszPath, "ab");
+  return pFile != nullptr && CloseFile(pFile);
+}
+
+bool CreateOrTruncateFile(const char* pszPath) {
+  std::FILE* pFile = OpenFile(pszPath, "wb");
+  return pFile != nullptr && CloseFile(pFile);
 }
 
 bool RemoveFile(const char* pszPath) {
-  return std::remove(pszPath) == 0;
+  return !Fails(FileOperation::Remove) && std::remove(pszPath) == 0;
 }

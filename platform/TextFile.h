@@ -7,6 +7,15 @@
 // disk. On reading, CR LF becomes one '\n', a CR not followed by LF stays, and a Ctrl-Z byte
 // ends the data.
 
+// The operations of this layer that can fail.
+enum class FileOperation { Open, Read, Write, Close, Remove };
+
+// Decides, before each operation, whether it fails as if the system had refused it. Tests
+// install one to prove that every failure ends as documented; by default (nullptr) every
+// operation goes to the system.
+using FileFaultInjector = bool (*)(FileOperation operation);
+void SetFileFaultInjector(FileFaultInjector pfnInjector);
+
 // What one ReadLine call found.
 enum class LineRead {
   EndOfData, // nothing was left to read
@@ -50,6 +59,7 @@ private:
   std::FILE* m_pFile = nullptr;
   int m_nPeeked = kNoPeek;
   bool m_bEnded = false;
+  bool m_bReadFailed = false;
   static constexpr int kNoPeek = -2;
 };
 
@@ -72,16 +82,27 @@ public:
   // Closes the file: true only if it was open and every write and the close succeeded.
   bool Close();
 
+  // Closes the file and, unless Close succeeded, deletes it, so that a partly written answer
+  // never stands in for a complete one. True if the file is complete on disk.
+  bool Commit();
+
+  // Closes the file and deletes it: what was written is not the answer.
+  void Discard();
+
 private:
   void WriteBytes(const char* pBytes, size_t nCount);
 
   std::FILE* m_pFile = nullptr;
+  const char* m_pszPath = nullptr;
   bool m_bFailed = false;
 };
 
 // Creates pszPath as an empty file if it does not exist; an existing file is left unchanged.
 // False if the file neither existed nor could be created.
 bool CreateFileIfMissing(const char* pszPath);
+
+// Creates pszPath as an empty file, or truncates it to length zero; false if it cannot.
+bool CreateOrTruncateFile(const char* pszPath);
 
 // Deletes the file pszPath; false if it could not be deleted.
 bool RemoveFile(const char* pszPath);
