@@ -13,21 +13,28 @@ uint32_t HashProbe(const char* pText, size_t nLength) {
   return nHash;
 }
 
+size_t TextBytes(size_t nProbeLength, int nNameLength) {
+  return nProbeLength + (nNameLength > 0 ? static_cast<size_t>(nNameLength) : 0);
+}
+
 } // namespace
 
 ProbeMemo::ProbeMemo(size_t nMaxEntries, size_t nTextBytes) {
+  if (nMaxEntries == 0 || nMaxEntries > UINT32_MAX / 4 || nTextBytes > UINT32_MAX) {
+    return;
+  }
   // Twice as many slots as entries keeps the open-addressing chains short.
   size_t nSlots = 1;
   while (nSlots < 2 * nMaxEntries) {
     nSlots *= 2;
   }
   m_pSlots = new (std::nothrow) Slot[nSlots];
-  m_pText = new (std::nothrow) char[nTextBytes];
-  if (m_pSlots == nullptr || m_pText == nullptr || nMaxEntries == 0) {
+  m_pOrder = new (std::nothrow) uint32_t[nMaxEntries];
+  m_pKept = new (std::nothrow) Slot[nMaxEntries / 2 + 1];
+  m_pText = new (std::nothrow) char[nTextBytes + 1];
+  if (m_pSlots == nullptr || m_pOrder == nullptr || m_pKept == nullptr || m_pText == nullptr) {
     delete[] m_pSlots;
-    delete[] m_pText;
     m_pSlots = nullptr;
-    m_pText = nullptr;
     return;
   }
   m_nSlotMask = nSlots - 1;
@@ -38,6 +45,8 @@ ProbeMemo::ProbeMemo(size_t nMaxEntries, size_t nTextBytes) {
 
 ProbeMemo::~ProbeMemo() {
   delete[] m_pSlots;
+  delete[] m_pOrder;
+  delete[] m_pKept;
   delete[] m_pText;
 }
 
@@ -47,34 +56,69 @@ void ProbeMemo::Forget() {
   m_nTextUsed = 0;
 }
 
-ProbeMemo::Slot* ProbeMemo::FindSlot(const char* pszProbe, size_t nProbeLength, uint32_t nHash) {
+ProbeMemo::Slot* ProbeMemo::FindSlot(const char* pProbe, size_t nProbeLength, uint32_t nHash) {
   for (size_t i = nHash & m_nSlotMask;; i = (i + 1) & m_nSlotMask) {
     Slot& slot = m_pSlots[i];
     if (slot.nProbeLength == 0 ||
         (slot.nHash == nHash && slot.nProbeLength == nProbeLength &&
-         std::memcmp(m_pText + slot.nTextOffset, pszProbe, nProbeLength) == 0)) {
+         std::memcmp(m_pText + slot.nTextOffset, pProbe, nProbeLength) == 0)) {
       return &slot;
     }
   }
 }
 
+void ProbeMemo::Insert(const Slot& slot) {
+  Slot* pSlot = FindSlot(m_pText + slot.nTextOffset, slot.nProbeLength, slot.nHash);
+  *pSlot = slot;
+  m_pOrder[m_nEntries++] = static_cast<uint32_t>(pSlot - m_pSlots);
+}
+
+void ProbeMemo::StartOver() {
+  // The kept entries move to the front of the text in their old order, so each move is
+  // towards the start and never overwrites text still to be moved.
+  size_t nKept = 0;
+  size_t nTextKept = 0;
+  for (size_t i = 0; i < m_nEntries; ++i) {
+    Slot slot = m_pSlots[m_pOrder[i]];
+    const size_t nBytes = TextBytes(slot.nProbeLength, slot.nNameLength);
+    if (!slot.bAskedAgain || nKept == m_nMaxEntries / 2 || nBytes > m_nTextBytes / 2 - nTextKept) {
+      continue;
+    }
+    std::memmove(m_pText + nTextKept, m_pText + slot.nTextOffset, nBytes);
+    slot.nTextOffset = static_cast<uint32_t>(nTextKept);
+    slot.bAskedAgain = false; // kept once more only if asked for again
+    m_pKept[nKept++] = slot;
+    nTextKept += nBytes;
+  }
+  Forget();
+  m_nTextUsed = nTextKept;
+  for (size_t i = 0; i < nKept; ++i) {
+    Insert(m_pKept[i]);
+  }
+}
+
 void ProbeMemo::Remember(Slot* pSlot, const char* pszProbe, size_t nProbeLength, uint32_t nHash,
                          const char* pszName, bool bFound) {
-  const size_t nNameLength = bFound ? std::strlen(pszName) : 0;
-  if (nProbeLength + nNameLength > m_nTextBytes) {
+  const int nNameLength = bFound ? static_cast<int>(std::strlen(pszName)) : -1;
+  const size_t nBytes = TextBytes(nProbeLength, nNameLength);
+  if (nBytes > m_nTextBytes) {
     return; // would not fit even in an empty memo
   }
-  if (m_nEntries == m_nMaxEntries || nProbeLength + nNameLength > m_nTextBytes - m_nTextUsed) {
-    Forget();
+  if (!HasRoomFor(nBytes)) {
+    StartOver();
+    if (!HasRoomFor(nBytes)) {
+      Forget();
+    }
     pSlot = FindSlot(pszProbe, nProbeLength, nHash);
   }
-  char* pText = m_pText + m_nTextUsed;
-  std::memcpy(pText, pszProbe, nProbeLength);
-  std::memcpy(pText + nProbeLength, pszName, nNameLength);
+  std::memcpy(m_pText + m_nTextUsed, pszProbe, nProbeLength);
+  if (nNameLength > 0) {
+    std::memcpy(m_pText + m_nTextUsed + nProbeLength, pszName, static_cast<size_t>(nNameLength));
+  }
   *pSlot = {nHash, static_cast<uint32_t>(m_nTextUsed), static_cast<uint16_t>(nProbeLength),
-            static_cast<int16_t>(bFound ? static_cast<int>(nNameLength) : -1)};
-  m_nTextUsed += nProbeLength + nNameLength;
-  ++m_nEntries;
+            static_cast<int16_t>(nNameLength), false};
+  m_pOrder[m_nEntries++] = static_cast<uint32_t>(pSlot - m_pSlots);
+  m_nTextUsed += nBytes;
 }
 
 bool ProbeMemo::FindEntryName(PlatformServices& platform, const char* pszProbe,
@@ -87,11 +131,13 @@ bool ProbeMemo::FindEntryName(PlatformServices& platform, const char* pszProbe,
   const uint32_t nHash = HashProbe(pszProbe, nProbeLength);
   Slot* pSlot = FindSlot(pszProbe, nProbeLength, nHash);
   if (pSlot->nProbeLength != 0) {
+    pSlot->bAskedAgain = true;
     if (pSlot->nNameLength < 0) {
       return false;
     }
-    std::memcpy(szName, m_pText + pSlot->nTextOffset + nProbeLength, pSlot->nNameLength);
-    szName[pSlot->nNameLength] = '\0';
+    const size_t nNameLength = static_cast<size_t>(pSlot->nNameLength);
+    std::memcpy(szName, m_pText + pSlot->nTextOffset + nProbeLength, nNameLength);
+    szName[nNameLength] = '\0';
     return true;
   }
   const bool bFound = platform.FindEntryName(pszProbe, szName);

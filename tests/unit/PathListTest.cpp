@@ -164,31 +164,38 @@ TEST(ProbeMemo, StartsOverWhenFullAndStillAnswersAsThePlatform) {
   FakePlatformServices platform;
   AddDriveC(platform);
   platform.entryNames["c:\\long"] = std::string(259, 'L');
-  const std::vector<std::string> probes = {
+  const std::vector<std::string> mixed = {
       "c:\\progra~1", "c:\\missing", "c:\\progra~1", "c:\\docs",    "c:\\windows",
       "c:\\long",     "c:\\docs",    "c:\\long",     "c:\\missing", "c:\\progra~1",
   };
-  std::vector<std::string> direct;
-  for (const std::string& probe : probes) {
-    char szName[kEntryNameSize];
-    direct.push_back(platform.FindEntryName(probe.c_str(), szName) ? szName : "(none)");
-  }
-
+  // One directory asked for between files that are each asked for once.
+  const std::vector<std::string> sharedDirectory = {
+      "c:\\progra~1", "c:\\a", "c:\\progra~1", "c:\\b", "c:\\progra~1", "c:\\c",
+      "c:\\progra~1", "c:\\d", "c:\\progra~1", "c:\\e", "c:\\progra~1",
+  };
   const struct {
+    const std::vector<std::string>& probes;
     size_t nEntries, nTextBytes;
     size_t nLookups;
-  } sizes[] = {
-      {100, 4096, 5}, // each distinct probe once
-      {3, 4096, 8},   // forgets all at every fourth probe to remember
-      {100, 300, 8},  // c:\long and its name take most of the text
-      {100, 10, 9},   // only c:\missing, which has no name, fits
-      {0, 0, 10},     // no memory: every probe goes to the platform
+  } cases[] = {
+      {mixed, 100, 4096, 5}, // each distinct probe once
+      {mixed, 3, 4096, 9},   // starts over at every fourth new probe
+      {mixed, 100, 300, 9},  // c:\\long and its name take most of the text
+      {mixed, 100, 10, 9},   // only c:\\missing fits; the others pass by without displacing it
+      {mixed, 0, 0, 10},     // no memory: every probe goes to the platform
+      {sharedDirectory, 4, 4096, 6}, // the directory asked for again outlives the start-over
   };
-  for (const auto& size : sizes) {
+  for (const auto& c : cases) {
+    std::vector<std::string> direct;
+    for (const std::string& probe : c.probes) {
+      char szName[kEntryNameSize];
+      direct.push_back(platform.FindEntryName(probe.c_str(), szName) ? szName : "(none)");
+    }
     platform.calls.clear();
-    ProbeMemo memo(size.nEntries, size.nTextBytes);
-    EXPECT_EQ(direct, ProbeAll(platform, memo, probes)) << size.nEntries << "/" << size.nTextBytes;
-    EXPECT_EQ(size.nLookups, platform.calls.size()) << size.nEntries << "/" << size.nTextBytes;
+    ProbeMemo memo(c.nEntries, c.nTextBytes);
+    EXPECT_EQ(direct, ProbeAll(platform, memo, c.probes)) << c.nEntries << "/" << c.nTextBytes;
+    EXPECT_EQ(c.nLookups, platform.calls.size())
+        << c.nEntries << "/" << c.nTextBytes << ::testing::PrintToString(platform.calls);
   }
 }
 
