@@ -17,10 +17,13 @@ std::FILE* OpenFile(const char* pszPath, const char* pszMode) {
   return Fails(FileOperation::Open) ? nullptr : std::fopen(pszPath, pszMode);
 }
 
-// Closes pFile; false if the close failed (buffered data may not have reached the disk).
+// Closes pFile; false if its buffered data did not all reach the disk or the close failed.
+// The flush is checked on its own: some run-times report a full disk only there, and close the
+// file with success all the same.
 bool CloseFile(std::FILE* pFile) {
+  bool bFlushed = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
   bool bClosed = std::fclose(pFile) == 0;
-  return !Fails(FileOperation::Close) && bClosed;
+  return !Fails(FileOperation::Close) && bFlushed && bClosed;
 }
 
 } // namespace

@@ -2,7 +2,8 @@
  * byte from a file, so that blanks, quotes and line feeds reach the program unchanged.
  *
  *   launch.exe [--cwd DIR] [--timeout SECONDS] [--window | --disabled-window]
- *              [--inspect DIALOG-TITLE REPORT-FILE] COMMAND-LINE-FILE
+ *              [--inspect DIALOG-TITLE REPORT-FILE] [--watch-windows REPORT-FILE]
+ *              COMMAND-LINE-FILE
  *
  * Waits for the program while pumping messages, then exits with its exit status; 124 if it
  * ran past the timeout (it is then ended), 125 on a usage or file error, 126 if it could not
@@ -11,7 +12,8 @@
  * --window shows a caller window in the foreground first (--disabled-window: then disables
  * it). --inspect writes what a caller can see of the dialog titled DIALOG-TITLE to
  * REPORT-FILE once it is up, as key=value lines, and adds the caller window's state after
- * the program ended (see WriteDialogReport). */
+ * the program ended (see InspectDialog). --watch-windows writes the title of every visible
+ * top-level window the program shows, one per line, so that a test can prove it shows none. */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -42,6 +44,22 @@ static HWND g_hCaller;
 static const char* g_pszDialogTitle;
 static const char* g_pszReportPath;
 static BOOL g_bReported;
+static DWORD g_nChildId;
+static FILE* g_pWindowReport;
+
+/* Records a visible top-level window of the started program. */
+static BOOL CALLBACK RecordChildWindow(HWND hWnd, LPARAM lParam) {
+  (void)lParam;
+  DWORD nProcessId = 0;
+  GetWindowThreadProcessId(hWnd, &nProcessId);
+  if (nProcessId == g_nChildId && IsWindowVisible(hWnd)) {
+    char szTitle[256] = "";
+    GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    fprintf(g_pWindowReport, "window=%s\n", szTitle);
+    fflush(g_pWindowReport);
+  }
+  return TRUE;
+}
 
 /* Shows a window of this process in the foreground, as a calling program has. */
 static HWND CreateCallerWindow(BOOL bDisabled) {
@@ -135,6 +153,10 @@ static BOOL WaitPumpingMessages(HANDLE hProcess, DWORD nTimeoutMs) {
       nSlice = nSlice < 100 ? nSlice : 100;
       InspectDialog();
     }
+    if (g_pWindowReport != NULL) {
+      nSlice = nSlice < 20 ? nSlice : 20;
+      EnumWindows(RecordChildWindow, 0);
+    }
     DWORD nWait = MsgWaitForMultipleObjects(1, &hProcess, FALSE, nSlice, QS_ALLINPUT);
     if (nWait == WAIT_OBJECT_0) {
       return TRUE;
@@ -165,6 +187,12 @@ int main(int argc, char** argv) {
     } else if (strcmp(argv[i], "--disabled-window") == 0) {
       nWindow = 2;
       i += 1;
+    } else if (strcmp(argv[i], "--watch-windows") == 0) {
+      g_pWindowReport = fopen(argv[i + 1], "wb");
+      if (g_pWindowReport == NULL) {
+        return kUsageError;
+      }
+      i += 2;
     } else if (strcmp(argv[i], "--inspect") == 0 && i + 2 < argc) {
       g_pszDialogTitle = argv[i + 1];
       g_pszReportPath = argv[i + 2];
@@ -175,7 +203,8 @@ int main(int argc, char** argv) {
   }
   if (i + 1 != argc) {
     fprintf(stderr, "usage: launch [--cwd DIR] [--timeout SECONDS] [--window | "
-                    "--disabled-window] [--inspect TITLE REPORT] COMMAND-LINE-FILE\n");
+                    "--disabled-window] [--inspect TITLE REPORT] [--watch-windows REPORT] "
+                    "COMMAND-LINE-FILE\n");
     return kUsageError;
   }
   if (nWindow != 0) {
@@ -197,6 +226,7 @@ int main(int argc, char** argv) {
     return kNotStarted;
   }
   CloseHandle(process.hThread);
+  g_nChildId = process.dwProcessId;
   DWORD nExitCode = kTimedOut;
   if (WaitPumpingMessages(process.hProcess, nTimeoutMs)) {
     GetExitCodeProcess(process.hProcess, &nExitCode);
@@ -206,6 +236,9 @@ int main(int argc, char** argv) {
   }
   CloseHandle(process.hProcess);
   free(pszCommandLine);
+  if (g_pWindowReport != NULL) {
+    fclose(g_pWindowReport);
+  }
   if (g_pszReportPath != NULL && g_hCaller != NULL) {
     FILE* pReport = fopen(g_pszReportPath, "ab");
     if (pReport != NULL) {
