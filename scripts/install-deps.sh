@@ -8,6 +8,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64   # objdump for the PE checks
   wine64                                              # runs the 64-bit build
   xvfb xdotool imagemagick                            # dialogs on a virtual display
+  clang libclang-rt-14-dev                            # fuzz targets (libFuzzer, sanitizers)
   clang-format git
 )
 missing=()
