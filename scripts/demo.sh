@@ -29,3 +29,28 @@ run "/+$(win "$demo/My Documents/Report.txt")"
 run "/+$(win "$demo/My Documents/Fresh file.txt")"
 printf '\nFiles in %s:\n' "$demo/My Documents"
 ls -l "$demo/My Documents"
+
+# The path-name services, on a folder whose long names hold blanks. The short form comes from
+# the utility itself ("/-"); the long form of that short path comes back ("/"); then a list
+# of paths in mixed forms is answered line for line ("//").
+show() {
+  printf -- '--- %s\n' "$1"
+  if [ -s "$demo/$1" ]; then sed 's/\r$//' "$demo/$1"; else echo "(empty)"; fi
+}
+mkdir -p "$demo/My Documents/Letters to the Editor"
+echo "Dear Editor" >"$demo/My Documents/Letters to the Editor/First draft.txt"
+long=$(win "$demo/My Documents/Letters to the Editor/First draft.txt")
+run "/-$long"$'\n'"short.txt" # the long path, a line feed, the output file
+show short.txt
+short=$(sed -n 2p "$demo/short.txt" | tr -d '\r')
+run "/$short long.txt"
+show long.txt
+run "/${short%\\*}\\NO-SUCH\\x.txt missing.txt"
+show missing.txt
+printf '%s\r\n' "$short" "${short%\\*}\\New letter.txt" "${short%\\*}\\NO-SUCH\\x.txt" \
+  "$(tr '[:upper:]' '[:lower:]' <<<"$long")" "" >"$demo/LIST.TMP"
+show LIST.TMP
+run "//$(win "$demo/LIST.TMP")"
+show LIST.TMPp
+printf '\nThe list file is gone once answered:\n'
+ls "$demo"
