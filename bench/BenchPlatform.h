@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class BenchPlatform : public PlatformServices {
 public:
   unsigned long nLookups = 0;
@@ -30,8 +32,7 @@ public:
   void EnableControlStyling() override {}
 };
 
-// The whole content of a file, or false.
-#include <string>
+// Reads the whole of a file into text; false if it cannot be read.
 inline bool ReadWholeFile(const char* pszPath, std::string& text) {
   HANDLE hFile =
       CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -46,6 +47,7 @@ inline bool ReadWholeFile(const char* pszPath, std::string& text) {
   return bRead != FALSE;
 }
 
+// Writes text as the whole of a file; false unless all of it was written.
 inline bool WriteWholeFile(const char* pszPath, const std::string& text) {
   HANDLE hFile = CreateFileA(pszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (hFile == INVALID_HANDLE_VALUE) {
