@@ -20,6 +20,8 @@ case $action in
         sleep 0.1
       done
     fi
+    # The server needs the prefix folder; wineboot then fills the prefix in on first use.
+    mkdir -p "$WINEPREFIX"
     "$wine/wineserver" -p </dev/null >/dev/null 2>&1
     "$wine/wine64" wineboot --init </dev/null >/dev/null 2>&1
     ;;
