@@ -45,6 +45,7 @@ static const char* g_pszDialogTitle;
 static const char* g_pszReportPath;
 static BOOL g_bReported;
 static DWORD g_nChildId;
+static HANDLE g_hChild;
 static FILE* g_pWindowReport;
 
 /* Records a visible top-level window of the started program. */
@@ -103,7 +104,9 @@ static void InspectDialog(void) {
   if (hDialog == NULL || !IsWindowVisible(hDialog)) {
     return;
   }
-  Sleep(500); /* let the dialog finish its initialisation */
+  /* Let the dialog finish its initialisation: its thread waits for input when it is done. */
+  WaitForInputIdle(g_hChild, 5000);
+  Sleep(500);
   FILE* pReport = fopen(g_pszReportPath, "wb");
   if (pReport == NULL) {
     return;
@@ -227,6 +230,7 @@ int main(int argc, char** argv) {
   }
   CloseHandle(process.hThread);
   g_nChildId = process.dwProcessId;
+  g_hChild = process.hProcess;
   DWORD nExitCode = kTimedOut;
   if (WaitPumpingMessages(process.hProcess, nTimeoutMs)) {
     GetExitCodeProcess(process.hProcess, &nExitCode);
