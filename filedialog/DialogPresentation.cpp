@@ -14,9 +14,9 @@ constexpr size_t kMaxInitialName = 255;
 
 // True if the response file can be created, so that the user's choice will not be lost.
 bool CanWriteResponse(const char* pszRequestPath) {
-  char szResponsePath[kMaxResponsePath + 1];
+  AnswerPathText szResponsePath;
   TextFileWriter writer;
-  return FormResponsePath(pszRequestPath, szResponsePath) && writer.Create(szResponsePath) &&
+  return FormAnswerPath(pszRequestPath, szResponsePath) && writer.Create(szResponsePath) &&
          writer.Close();
 }
 

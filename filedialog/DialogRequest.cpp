@@ -66,22 +66,11 @@ bool ReadDialogRequest(const char* pszRequestPath, DialogRequest& request) {
   return bValid;
 }
 
-bool FormResponsePath(const char* pszRequestPath, char (&szResponsePath)[kMaxResponsePath + 1]) {
-  size_t nLength = std::strlen(pszRequestPath);
-  if (nLength + 1 > kMaxResponsePath) {
-    return false;
-  }
-  std::memcpy(szResponsePath, pszRequestPath, nLength);
-  szResponsePath[nLength] = 'p';
-  szResponsePath[nLength + 1] = '\0';
-  return true;
-}
-
 bool WriteDialogResponse(const char* pszRequestPath, const DialogRequest& request,
                          const DialogChoice* pChoice) {
-  char szResponsePath[kMaxResponsePath + 1];
+  AnswerPathText szResponsePath;
   TextFileWriter writer;
-  if (!FormResponsePath(pszRequestPath, szResponsePath) || !writer.Create(szResponsePath)) {
+  if (!FormAnswerPath(pszRequestPath, szResponsePath) || !writer.Create(szResponsePath)) {
     return false;
   }
   if (pChoice != nullptr) {

@@ -6,9 +6,6 @@
 constexpr int kNameLineLimit = 199;   // lines 1 and 4
 constexpr int kFilterLineLimit = 999; // lines 2 and 3
 
-// The longest response path: the request path with "p" appended.
-constexpr int kMaxResponsePath = 255;
-
 // What a calling program asks of the file dialog, read from its request file.
 struct DialogRequest {
   char szFileName[kNameLineLimit + 1];      // initial file name; may be empty
@@ -28,10 +25,6 @@ struct DialogChoice {
 // Reads the request file pszRequestPath into request and deletes the file, whether or not it
 // could be read. False if it is missing, incomplete, or has a line longer than its limit.
 bool ReadDialogRequest(const char* pszRequestPath, DialogRequest& request);
-
-// Stores the response path of pszRequestPath (the request path with "p" appended) in
-// szResponsePath; false if it would be longer than kMaxResponsePath.
-bool FormResponsePath(const char* pszRequestPath, char (&szResponsePath)[kMaxResponsePath + 1]);
 
 // Writes the response to request: the short path, the full path and the two numbers of the
 // request if pChoice is given, else nothing. False if the response path cannot be formed or

@@ -63,8 +63,6 @@ public:
     return Append("\\", 1) && Append(pText, nLength);
   }
 
-  const char* Text() const { return m_szText; }
-
 private:
   LongPathText& m_szText;
   size_t m_nLength = 0;

@@ -71,13 +71,10 @@ void AnswerEveryLine(PlatformServices& platform, TextFileReader& list, TextFileW
 } // namespace
 
 void ConvertPathList(PlatformServices& platform, const char* pszListFile) {
-  LongPathText szAnswerFile;
-  const size_t nListLength = std::strlen(pszListFile);
-  if (nListLength + 1 > kMaxLongPath) {
+  AnswerPathText szAnswerFile;
+  if (!FormAnswerPath(pszListFile, szAnswerFile)) {
     return;
   }
-  std::memcpy(szAnswerFile, pszListFile, nListLength);
-  std::memcpy(szAnswerFile + nListLength, "p", 2);
 
   TextFileReader list;
   if (!list.Open(pszListFile)) {

@@ -17,7 +17,7 @@
 class ProbeMemo {
 public:
   static constexpr size_t kDefaultEntries = 16384;
-  static constexpr size_t kDefaultTextBytes = 2 * 1024 * 1024;
+  static constexpr size_t kDefaultTextBytes = size_t{2} * 1024 * 1024;
 
   explicit ProbeMemo(size_t nMaxEntries = kDefaultEntries, size_t nTextBytes = kDefaultTextBytes);
   ~ProbeMemo();

@@ -171,6 +171,17 @@ void TextFileWriter::Discard() {
   Commit();
 }
 
+bool FormAnswerPath(const char* pszInputPath, AnswerPathText& szAnswerPath) {
+  const size_t nLength = std::strlen(pszInputPath);
+  if (nLength + 1 > kMaxAnswerPath) {
+    return false;
+  }
+  std::memcpy(szAnswerPath, pszInputPath, nLength);
+  szAnswerPath[nLength] = 'p';
+  szAnswerPath[nLength + 1] = '\0';
+  return true;
+}
+
 bool CreateFileIfMissing(const char* pszPath) {
   // Appending creates a missing file and never truncates an existing one.
   std::FILE* pFile = OpenFile(pszPath, "ab");

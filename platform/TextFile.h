@@ -97,6 +97,14 @@ private:
   bool m_bFailed = false;
 };
 
+// The longest path of an answer file.
+constexpr size_t kMaxAnswerPath = 255;
+using AnswerPathText = char[kMaxAnswerPath + 1];
+
+// Stores the answer file of pszInputPath, its path with "p" appended, in szAnswerPath; false
+// if that would be longer than kMaxAnswerPath.
+bool FormAnswerPath(const char* pszInputPath, AnswerPathText& szAnswerPath);
+
 // Creates pszPath as an empty file if it does not exist; an existing file is left unchanged.
 // False if the file neither existed nor could be created.
 bool CreateFileIfMissing(const char* pszPath);

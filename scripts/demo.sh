@@ -54,3 +54,11 @@ run "//$(win "$demo/LIST.TMP")"
 show LIST.TMPp
 printf '\nThe list file is gone once answered:\n'
 ls "$demo"
+
+# The file dialog: a Save dialog on a virtual display, answered by a simulated user.
+scripts/demo-dialog.sh
+
+printf 'Answer files of this demonstration, to open:\n'
+for answer in "My Documents/Fresh file.txt" short.txt long.txt missing.txt LIST.TMPp dialog/REQp; do
+  echo "  $demo/$answer"
+done

@@ -9,7 +9,7 @@ packages=(
   wine64                                              # runs the 64-bit build
   xvfb xdotool imagemagick                            # dialogs on a virtual display
   clang libclang-rt-14-dev                            # fuzz targets (libFuzzer, sanitizers)
-  clang-format git
+  clang-format clang-tidy cppcheck git
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "filedialog/DialogRequest.h"
+#include "platform/TextFile.h"
 
 #include "unit/TempDir.h"
 
@@ -147,12 +148,12 @@ TEST(WriteDialogResponse, TheResponsePathIsTheRequestPathAsReceivedWithP) {
   EXPECT_TRUE(std::filesystem::exists(dir / "REQ p"));
 }
 
-TEST(FormResponsePath, AllowsAtMost255Characters) {
-  char szResponsePath[kMaxResponsePath + 1];
-  const std::string fits(kMaxResponsePath - 1, 'r');
-  ASSERT_TRUE(FormResponsePath(fits.c_str(), szResponsePath));
+TEST(FormAnswerPath, AllowsAtMost255Characters) {
+  AnswerPathText szResponsePath;
+  const std::string fits(kMaxAnswerPath - 1, 'r');
+  ASSERT_TRUE(FormAnswerPath(fits.c_str(), szResponsePath));
   EXPECT_EQ(fits + "p", szResponsePath);
-  EXPECT_FALSE(FormResponsePath((fits + "r").c_str(), szResponsePath));
+  EXPECT_FALSE(FormAnswerPath((fits + "r").c_str(), szResponsePath));
 }
 
 } // namespace
