@@ -2,7 +2,6 @@
 
 #include "platform/TextFile.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -46,6 +45,32 @@ bool ScanNumber(TextFileReader& reader, std::int32_t& nValue) {
   return bAnyDigit;
 }
 
+// Room for a 32-bit value in decimal: a sign, ten digits and the terminator.
+using DecimalText = char[12];
+
+// nValue in plain decimal, a minus sign before a negative one; no plus sign, no leading zeros.
+// (Formatted here rather than by the run-time's printf, which would double the program's size.)
+void FormatDecimal(std::int32_t nValue, DecimalText& szOut) {
+  char szDigits[10];
+  size_t nDigits = 0;
+  std::uint32_t nMagnitude = static_cast<std::uint32_t>(nValue);
+  if (nValue < 0) {
+    nMagnitude = 0u - nMagnitude;
+  }
+  do {
+    szDigits[nDigits++] = static_cast<char>('0' + nMagnitude % 10);
+    nMagnitude /= 10;
+  } while (nMagnitude != 0);
+  size_t nLength = 0;
+  if (nValue < 0) {
+    szOut[nLength++] = '-';
+  }
+  while (nDigits > 0) {
+    szOut[nLength++] = szDigits[--nDigits];
+  }
+  szOut[nLength] = '\0';
+}
+
 bool ReadRequestFields(TextFileReader& reader, DialogRequest& request) {
   return ReadRequestLine(reader, request.szFileName, kNameLineLimit) &&
          ReadRequestLine(reader, request.szDefaultName, kFilterLineLimit) &&
@@ -74,14 +99,16 @@ bool WriteDialogResponse(const char* pszRequestPath, const DialogRequest& reques
     return false;
   }
   if (pChoice != nullptr) {
-    char szNumbers[32];
-    std::snprintf(szNumbers, sizeof(szNumbers), "%ld %ld", static_cast<long>(request.nRequestCode),
-                  static_cast<long>(request.nCookie));
+    DecimalText szRequestCode, szCookie;
+    FormatDecimal(request.nRequestCode, szRequestCode);
+    FormatDecimal(request.nCookie, szCookie);
     writer.Write(pChoice->pszShortPath);
     writer.Write("\n");
     writer.Write(pChoice->pszFullPath);
     writer.Write("\n");
-    writer.Write(szNumbers);
+    writer.Write(szRequestCode);
+    writer.Write(" ");
+    writer.Write(szCookie);
   }
   return writer.Commit();
 }

@@ -1,7 +1,7 @@
 #include "pathnames/ProbeMemo.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -11,6 +11,10 @@ uint32_t HashProbe(const char* pText, size_t nLength) {
     nHash = (nHash ^ static_cast<unsigned char>(pText[i])) * 16777619u;
   }
   return nHash;
+}
+
+template <typename T> T* Allocate(size_t nCount) {
+  return static_cast<T*>(std::malloc(nCount * sizeof(T)));
 }
 
 size_t TextBytes(size_t nProbeLength, int nNameLength) {
@@ -28,12 +32,13 @@ ProbeMemo::ProbeMemo(size_t nMaxEntries, size_t nTextBytes) {
   while (nSlots < 2 * nMaxEntries) {
     nSlots *= 2;
   }
-  m_pSlots = new (std::nothrow) Slot[nSlots];
-  m_pOrder = new (std::nothrow) uint32_t[nMaxEntries];
-  m_pKept = new (std::nothrow) Slot[nMaxEntries / 2 + 1];
-  m_pText = new (std::nothrow) char[nTextBytes + 1];
+  // Plain C allocation: a failure is a null pointer, with no exception machinery linked in.
+  m_pSlots = Allocate<Slot>(nSlots);
+  m_pOrder = Allocate<uint32_t>(nMaxEntries);
+  m_pKept = Allocate<Slot>(nMaxEntries / 2 + 1);
+  m_pText = Allocate<char>(nTextBytes + 1);
   if (m_pSlots == nullptr || m_pOrder == nullptr || m_pKept == nullptr || m_pText == nullptr) {
-    delete[] m_pSlots;
+    std::free(m_pSlots);
     m_pSlots = nullptr;
     return;
   }
@@ -44,10 +49,10 @@ ProbeMemo::ProbeMemo(size_t nMaxEntries, size_t nTextBytes) {
 }
 
 ProbeMemo::~ProbeMemo() {
-  delete[] m_pSlots;
-  delete[] m_pOrder;
-  delete[] m_pKept;
-  delete[] m_pText;
+  std::free(m_pSlots);
+  std::free(m_pOrder);
+  std::free(m_pKept);
+  std::free(m_pText);
 }
 
 void ProbeMemo::Forget() {
