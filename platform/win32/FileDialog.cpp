@@ -28,16 +28,16 @@ bool IsWindows4OrLater() {
 }
 
 // The window itself if it is not a child window, else its nearest ancestor that is not.
-HWND NearestNonChild(HWND hWnd) {
-  while (hWnd != nullptr && (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) != 0) {
-    hWnd = GetParent(hWnd);
+HWND NearestNonChild(const WindowApi& api, HWND hWnd) {
+  while (hWnd != nullptr && (api.GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0) {
+    hWnd = api.GetParent(hWnd);
   }
   return hWnd;
 }
 
 // The top of the parent and owner chain of hWnd.
-HWND TopOfChain(HWND hWnd) {
-  for (HWND hUp = GetParent(hWnd); hUp != nullptr; hUp = GetParent(hWnd)) {
+HWND TopOfChain(const WindowApi& api, HWND hWnd) {
+  for (HWND hUp = api.GetParent(hWnd); hUp != nullptr; hUp = api.GetParent(hWnd)) {
     hWnd = hUp;
   }
   return hWnd;
@@ -49,19 +49,19 @@ HWND TopOfChain(HWND hWnd) {
 // enables the owner when the dialog ends.
 class OwnerDisabler {
 public:
-  explicit OwnerDisabler(HWND hOwner) {
+  OwnerDisabler(const WindowApi& api, HWND hOwner) : m_api(api) {
     if (hOwner == nullptr) {
       return;
     }
     Disable(hOwner);
-    HWND hTop = TopOfChain(hOwner);
+    HWND hTop = TopOfChain(api, hOwner);
     if (hTop != hOwner) {
       Disable(hTop);
     }
   }
   ~OwnerDisabler() {
     for (int i = m_nCount - 1; i >= 0; --i) {
-      EnableWindow(m_aWindows[i].hWnd, m_aWindows[i].bWasEnabled);
+      m_api.EnableWindow(m_aWindows[i].hWnd, m_aWindows[i].bWasEnabled);
     }
   }
   OwnerDisabler(const OwnerDisabler&) = delete;
@@ -69,9 +69,9 @@ public:
 
 private:
   void Disable(HWND hWnd) {
-    BOOL bWasEnabled = IsWindowEnabled(hWnd);
+    BOOL bWasEnabled = m_api.IsWindowEnabled(hWnd);
     if (bWasEnabled) {
-      EnableWindow(hWnd, FALSE);
+      m_api.EnableWindow(hWnd, FALSE);
     }
     m_aWindows[m_nCount++] = {hWnd, bWasEnabled};
   }
@@ -79,6 +79,7 @@ private:
     HWND hWnd;
     BOOL bWasEnabled;
   };
+  const WindowApi& m_api;
   SavedWindow m_aWindows[2] = {};
   int m_nCount = 0;
 };
@@ -87,8 +88,8 @@ private:
 
 CFileDialog::CFileDialog(bool bOpenFileDialog, const char* pszDefExt, const char* pszFileName,
                          DWORD dwFlags, const char* pszFilter, CWnd* pParentWnd,
-                         bool bHelpAvailable)
-    : m_bOpenFileDialog(bOpenFileDialog), m_pParentWnd(pParentWnd) {
+                         bool bHelpAvailable, const WindowApi& api)
+    : m_api(api), m_bOpenFileDialog(bOpenFileDialog), m_pParentWnd(pParentWnd) {
   std::memset(&m_ofn, 0, sizeof(m_ofn));
   m_szFileName[0] = '\0';
   if (pszFileName != nullptr) {
@@ -113,9 +114,10 @@ CFileDialog::CFileDialog(bool bOpenFileDialog, const char* pszDefExt, const char
 
 INT_PTR CFileDialog::DoModal() {
   m_ofn.hwndOwner =
-      NearestNonChild(m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : nullptr);
-  OwnerDisabler disabler(m_ofn.hwndOwner);
-  BOOL bAccepted = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
+      NearestNonChild(m_api, m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : nullptr);
+  OwnerDisabler disabler(m_api, m_ofn.hwndOwner);
+  BOOL bAccepted =
+      m_bOpenFileDialog ? m_api.GetOpenFileNameA(&m_ofn) : m_api.GetSaveFileNameA(&m_ofn);
   return bAccepted ? IDOK : IDCANCEL;
 }
 
@@ -126,21 +128,21 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hDlg, UINT uMessage, WPARAM, LPARAM
   const auto* pOfn = reinterpret_cast<const OPENFILENAMEA*>(lParam);
   const auto* pDialog = reinterpret_cast<const CFileDialog*>(pOfn->lCustData);
   // An explorer-style hook runs in a child of the dialog; the dialog is its parent.
-  HWND hDialog = (pOfn->Flags & OFN_EXPLORER) != 0 ? GetParent(hDlg) : hDlg;
+  HWND hDialog = (pOfn->Flags & OFN_EXPLORER) != 0 ? pDialog->m_api.GetParent(hDlg) : hDlg;
   pDialog->CenterOverOwner(hDialog);
   return TRUE;
 }
 
 void CFileDialog::CenterOverOwner(HWND hDialog) const {
   RECT rcWorkArea;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWorkArea, 0);
+  m_api.SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWorkArea, 0);
   HWND hOwner = m_ofn.hwndOwner;
   RECT rcCenter = rcWorkArea;
-  if (hOwner != nullptr && IsWindowVisible(hOwner) && !IsIconic(hOwner)) {
-    GetWindowRect(hOwner, &rcCenter);
+  if (hOwner != nullptr && m_api.IsWindowVisible(hOwner) && !m_api.IsIconic(hOwner)) {
+    m_api.GetWindowRect(hOwner, &rcCenter);
   }
   RECT rcDialog;
-  GetWindowRect(hDialog, &rcDialog);
+  m_api.GetWindowRect(hDialog, &rcDialog);
   LONG nWidth = rcDialog.right - rcDialog.left;
   LONG nHeight = rcDialog.bottom - rcDialog.top;
   LONG x = (rcCenter.left + rcCenter.right) / 2 - nWidth / 2;
@@ -158,5 +160,5 @@ void CFileDialog::CenterOverOwner(HWND hDialog) const {
   if (y < rcWorkArea.top) {
     y = rcWorkArea.top;
   }
-  SetWindowPos(hDialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  m_api.SetWindowPos(hDialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

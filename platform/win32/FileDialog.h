@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win32/WindowApi.h"
+
 #include <windows.h>
 
 // A window object that can borrow an existing window: Attach takes the handle, Detach gives
@@ -26,8 +28,9 @@ class CFileDialog {
 public:
   // pszFilter holds description|pattern pairs separated by "|"; pParentWnd may be nullptr.
   // bHelpAvailable shows a Help button on systems older than Windows 4.0.
+  // api must be loaded.
   CFileDialog(bool bOpenFileDialog, const char* pszDefExt, const char* pszFileName, DWORD dwFlags,
-              const char* pszFilter, CWnd* pParentWnd, bool bHelpAvailable);
+              const char* pszFilter, CWnd* pParentWnd, bool bHelpAvailable, const WindowApi& api);
   CFileDialog(const CFileDialog&) = delete;
   CFileDialog& operator=(const CFileDialog&) = delete;
 
@@ -43,6 +46,7 @@ private:
   static UINT_PTR CALLBACK HookProc(HWND hDlg, UINT uMessage, WPARAM wParam, LPARAM lParam);
   void CenterOverOwner(HWND hDialog) const;
 
+  const WindowApi& m_api;
   bool m_bOpenFileDialog;
   CWnd* m_pParentWnd;
   char m_szFileName[MAX_PATH];

@@ -4,16 +4,6 @@
 
 #include <windows.h>
 
-namespace {
-
-// The exported function pszName of hLibrary as a Proc, or nullptr.
-template <typename Proc> Proc LoadProc(HMODULE hLibrary, const char* pszName) {
-  // Through a generic function type: FARPROC's own type is unrelated to Proc.
-  return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(hLibrary, pszName)));
-}
-
-} // namespace
-
 bool Win32PlatformServices::FindEntryName(const char* pszPath, char (&szName)[kEntryNameSize]) {
   WIN32_FIND_DATAA findData;
   HANDLE hFind = FindFirstFileA(pszPath, &findData);
@@ -32,7 +22,8 @@ bool Win32PlatformServices::GetShortName(const char* pszPath, char (&szShortPath
 }
 
 WindowHandle Win32PlatformServices::GetOwnerWindow() {
-  return GetForegroundWindow();
+  const WindowApi* pApi = WindowApi::Load();
+  return pApi != nullptr ? pApi->GetForegroundWindow() : nullptr;
 }
 
 bool Win32PlatformServices::GetCurrentDir(char (&szDir)[kDirectorySize]) {
@@ -42,10 +33,14 @@ bool Win32PlatformServices::GetCurrentDir(char (&szDir)[kDirectorySize]) {
 
 bool Win32PlatformServices::ShowFileDialog(const FileDialogSettings& settings,
                                            char (&szPath)[kDialogPathSize]) {
+  const WindowApi* pApi = WindowApi::Load();
+  if (pApi == nullptr) {
+    return false;
+  }
   CWnd wndOwner;
   wndOwner.Attach(static_cast<HWND>(settings.hOwner));
   CFileDialog dialog(settings.kind == DialogKind::Open, settings.pszDefExt, settings.pszFileName,
-                     settings.dwFlags, settings.pszFilter, &wndOwner, m_bHelpAvailable);
+                     settings.dwFlags, settings.pszFilter, &wndOwner, m_bHelpAvailable, *pApi);
   dialog.m_ofn.lpstrTitle = settings.pszTitle;
   dialog.m_ofn.lpstrInitialDir = settings.pszInitialDir;
   dialog.m_ofn.nFilterIndex = settings.nFilterIndex;
