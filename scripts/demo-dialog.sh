@@ -9,14 +9,18 @@ rm -rf "$demo"
 mkdir -p "$demo"
 win() { echo "Z:$(tr / '\\' <<<"$1")"; }
 
-# A display of our own for the dialog, with the first free number from 90 on.
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=:$number
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+# A virtual display for the dialog, unless there is one already: the first free number from 90.
+# (Wine keeps to the display it started with, so a caller that started Wine before sets
+# DISPLAY for it first; scripts/demo.sh does.)
+if [ -z "${DISPLAY:-}" ]; then
+  number=90
+  while [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null || true' EXIT
+  export DISPLAY=:$number
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+fi
 
 title="Save the notes"
 printf 'Notes.txt\r\n*.txt\r\nText files (*.txt)|*.txt|All files (*.*)|*.*||\r\n%s\r\n10 42\r\n' \
