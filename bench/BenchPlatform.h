@@ -1,8 +1,8 @@
 #pragma once
 
-// A platform for the benchmark programs: entry look-ups through FindFirstFileA, counted;
-// nothing else is needed by the list conversion.
+// A platform for the benchmark programs: the utility's own, with its entry look-ups counted.
 #include "platform/PlatformServices.h"
+#include "platform/win32/Win32PlatformServices.h"
 
 #include <windows.h>
 
@@ -14,22 +14,23 @@ public:
 
   bool FindEntryName(const char* pszPath, char (&szName)[kEntryNameSize]) override {
     ++nLookups;
-    WIN32_FIND_DATAA findData;
-    HANDLE hFind = FindFirstFileA(pszPath, &findData);
-    if (hFind == INVALID_HANDLE_VALUE) {
-      return false;
-    }
-    FindClose(hFind);
-    lstrcpynA(szName, findData.cFileName, kEntryNameSize);
-    return true;
+    return m_system.FindEntryName(pszPath, szName);
   }
-  bool GetShortName(const char*, char (&)[kShortPathSize]) override { return false; }
-  WindowHandle GetOwnerWindow() override { return nullptr; }
-  bool GetCurrentDir(char (&)[kDirectorySize]) override { return false; }
-  bool ShowFileDialog(const FileDialogSettings&, char (&)[kDialogPathSize]) override {
-    return false;
+  bool GetShortName(const char* pszPath, char (&szShortPath)[kShortPathSize]) override {
+    return m_system.GetShortName(pszPath, szShortPath);
   }
-  void EnableControlStyling() override {}
+  WindowHandle GetOwnerWindow() override { return m_system.GetOwnerWindow(); }
+  bool GetCurrentDir(char (&szDir)[kDirectorySize]) override {
+    return m_system.GetCurrentDir(szDir);
+  }
+  bool ShowFileDialog(const FileDialogSettings& settings,
+                      char (&szPath)[kDialogPathSize]) override {
+    return m_system.ShowFileDialog(settings, szPath);
+  }
+  void EnableControlStyling() override { m_system.EnableControlStyling(); }
+
+private:
+  Win32PlatformServices m_system{false};
 };
 
 // Reads the whole of a file into text; false if it cannot be read.
