@@ -30,9 +30,12 @@ work=$(cd "$work" && pwd)
 
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine
-"$wine/wine64" wineboot --init >/dev/null 2>&1
-"$wine/wineserver" -p >/dev/null 2>&1 || true
+# One Wine server for the whole run, started before the prefix is filled in, so that no run
+# pays for starting it.
+mkdir -p "$WINEPREFIX"
+"$wine/wineserver" -p >/dev/null 2>&1
 trap '"$wine/wineserver" -k 2>/dev/null || true' EXIT
+"$wine/wine64" wineboot --init >/dev/null 2>&1
 
 win() { echo "Z:$(tr / '\\' <<<"$1")"; }
 now() { date +%s.%N; }
@@ -58,6 +61,7 @@ if [ ! -d "$tree" ]; then
   done
 fi
 
+run_filesvc "/" # warm-up: the first start after wineboot is slower
 start=$(now)
 run_filesvc "/"
 startup=$(seconds "$start" "$(now)")
