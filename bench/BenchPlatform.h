@@ -33,6 +33,17 @@ private:
   Win32PlatformServices m_system{false};
 };
 
+// Calls onLine with each line of text, without its CR LF.
+template <typename OnLine> void ForEachLine(const std::string& text, OnLine onLine) {
+  size_t nStart = 0;
+  while (nStart < text.size()) {
+    size_t nEnd = text.find("\r\n", nStart);
+    const bool bLineEnd = nEnd != std::string::npos;
+    onLine(text.substr(nStart, bLineEnd ? nEnd - nStart : std::string::npos));
+    nStart = bLineEnd ? nEnd + 2 : text.size();
+  }
+}
+
 // Reads the whole of a file into text; false if it cannot be read.
 inline bool ReadWholeFile(const char* pszPath, std::string& text) {
   HANDLE hFile =

@@ -41,18 +41,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   RememberingPlatform platform;
-  size_t nStart = 0;
-  while (nStart < list.size()) {
-    size_t nEnd = list.find("\r\n", nStart);
-    const bool bLineEnd = nEnd != std::string::npos;
-    std::string line = list.substr(nStart, bLineEnd ? nEnd - nStart : std::string::npos);
-    nStart = bLineEnd ? nEnd + 2 : list.size();
+  ForEachLine(list, [&](const std::string& line) {
     LongPathText szResult;
     bool bExpanded =
         ExpandLongPath(platform, line.c_str(), szResult) != ExpandOutcome::InnerMissing;
     answer += bExpanded ? szResult : line;
     answer += "\r\n";
-  }
+  });
   if (!WriteWholeFile(argv[2], answer)) {
     return 1;
   }

@@ -12,16 +12,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: peer LIST ANSWER\n");
     return 2;
   }
-  size_t nStart = 0;
-  while (nStart < list.size()) {
-    size_t nEnd = list.find("\r\n", nStart);
-    const bool bLineEnd = nEnd != std::string::npos;
-    std::string line = list.substr(nStart, bLineEnd ? nEnd - nStart : std::string::npos);
-    nStart = bLineEnd ? nEnd + 2 : list.size();
+  ForEachLine(list, [&](const std::string& line) {
     char szLong[MAX_PATH];
     DWORD nLength = GetLongPathNameA(line.c_str(), szLong, sizeof(szLong));
     answer += nLength != 0 && nLength < sizeof(szLong) ? std::string(szLong) : line;
     answer += "\r\n";
-  }
+  });
   return WriteWholeFile(argv[2], answer) ? 0 : 1;
 }
